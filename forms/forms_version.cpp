@@ -1,0 +1,4 @@
+// Anchor of the forms library.
+namespace forms {
+int layerVersion() { return 1; }
+}

@@ -1,0 +1,4 @@
+// Anchor of the quorvel library.
+namespace quorvel {
+int layerVersion() { return 1; }
+}

@@ -1,0 +1,4 @@
+// Anchor of the sumlet library.
+namespace sumlet {
+int layerVersion() { return 1; }
+}

@@ -1,0 +1,28 @@
+# Shared set-up of ./run and ./test: installs the Debian packages the build
+# needs when they are missing, then configures and builds into build/.
+# Sourced, not run.
+
+PACKAGES="cmake g++ make qt6-base-dev qt6-base-dev-tools libgl1-mesa-dev
+fonts-ipafont-gothic fonts-ipafont-mincho googletest libgtest-dev libgmock-dev
+poppler-utils"
+
+ensure_packages() {
+    local missing=()
+    for p in $PACKAGES "$@"; do
+        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    echo "Installing: ${missing[*]}"
+    local sudo=""
+    [ "$(id -u)" -ne 0 ] && sudo="sudo"
+    export DEBIAN_FRONTEND=noninteractive
+    $sudo apt-get update -q || return 1
+    $sudo apt-get install -y -q --no-install-recommends "${missing[@]}" || return 1
+}
+
+# build_tree DIR [cmake options...]
+build_tree() {
+    local dir="$1"; shift
+    cmake -S "$TOP" -B "$TOP/$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null || return 1
+    cmake --build "$TOP/$dir" -j "$(nproc)"
+}
