@@ -1,4 +1,3 @@
-// NOTE TO THE RUNTIME DEVELOPER (remove this note once read): your brief was cut short. Before going on, read /tmp/rules.md: mandatory working rules (never name the specification in code/tests/commits; own build folder build-runtime with -j3; commit only your own paths with git commit -- <paths>, never git add -A; deadline 22:10 for your final report, with the report contents listed there).
 // Value cells: a variable that holds nothing, a number or a text.
 // Empty counts as 0 in arithmetic and as "" where a text is needed.
 #pragma once
