@@ -1,4 +1,0 @@
-// Anchor of the quorvel library.
-namespace quorvel {
-int layerVersion() { return 1; }
-}
