@@ -78,8 +78,8 @@ public:
     // The next field as a text (quoted or not).
     ReadStatus readText(std::string& out);
     // The next field as a number: an unquoted field that is wholly one number
-    // as Val reads it; an empty field gives 0. Malformed: a quoted field,
-    // other characters, an overflow.
+    // (sign, digits, point, E/D exponent, &H/&O; blanks around it); an empty
+    // field gives 0. Malformed: a quoted field, other characters, an overflow.
     ReadStatus readNumber(double& out);
     // The next field as a value cell: empty field -> empty, quoted -> text,
     // unquoted number -> number, other unquoted text -> text.
@@ -88,13 +88,18 @@ public:
     // True when no field is left.
     bool atEnd() const;
     // 1-based line of the next field, for messages.
-    std::size_t lineNumber() const { return line_; }
+    std::size_t lineNumber() const { return at_.line; }
 
 private:
+    struct Position {
+        std::size_t pos = 0;
+        std::size_t line = 1;
+        bool fieldOwed = false; // a comma was read, so a field follows even at the end
+    };
+    ReadStatus scan(SeqField& out, Position& after) const;
+
     std::string bytes_;
-    std::size_t pos_ = 0;
-    std::size_t line_ = 1;
-    bool pendingEmpty_ = false; // a separator was read and a field must follow
+    Position at_;
 };
 
 } // namespace runtime
