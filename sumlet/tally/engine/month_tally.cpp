@@ -67,11 +67,7 @@ void SortMonthData(TallyData& t)
     const int months = monthsToProcess(t);
     for (int k = 1; k <= months; ++k) {
         const long n = loopBound(t.MonthRows[k], minUpper({&t.WorkKey[k], &t.WorkCount[k], &t.WorkAmount[k]}));
-        if (n <= 1)
-            continue;
-        std::vector<Row> rows = readRows(t.WorkKey[k], t.WorkCount[k], t.WorkAmount[k], n);
-        shellSort(rows, n);
-        writeRows(rows, t.WorkKey[k], t.WorkCount[k], t.WorkAmount[k]);
+        sortRows(t.WorkKey[k], t.WorkCount[k], t.WorkAmount[k], n);
     }
 }
 

@@ -55,11 +55,7 @@ void MergeMonthGroups(TallyData& t)
 void SortMergedData(TallyData& t)
 {
     const long n = mergedRowsOf(t, true);
-    if (n > 1) {
-        std::vector<Row> rows = readRows(t.MergedKey, t.MergedCount, t.MergedAmount, n);
-        shellSort(rows, n);
-        writeRows(rows, t.MergedKey, t.MergedCount, t.MergedAmount);
-    }
+    sortRows(t.MergedKey, t.MergedCount, t.MergedAmount, n);
 
     const long m = loopBound(t.MergedRows, t.MergedKey.upper());
     long keys = 0;

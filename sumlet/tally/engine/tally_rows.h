@@ -56,41 +56,16 @@ inline bool keysDiffer(const runtime::Value& a, const runtime::Value& b)
     return a.num() != b.num();
 }
 
-struct Row {
-    double keyNum = 0;
-    runtime::Value key, count, amount;
-};
-
-// Reads rows 1..n of three parallel arrays (element 0 of the result unused).
-inline std::vector<Row> readRows(const runtime::ValueArray& key, const runtime::ValueArray& count,
-                                 const runtime::ValueArray& amount, long n)
-{
-    std::vector<Row> rows(static_cast<std::size_t>(n) + 1);
-    for (long i = 1; i <= n; ++i) {
-        Row& r = rows[static_cast<std::size_t>(i)];
-        r.key = key.get(i);
-        r.keyNum = r.key.num();
-        r.count = count.get(i);
-        r.amount = amount.get(i);
-    }
-    return rows;
-}
-
-inline void writeRows(const std::vector<Row>& rows, runtime::ValueArray& key,
-                      runtime::ValueArray& count, runtime::ValueArray& amount)
-{
-    for (long i = 1; i < static_cast<long>(rows.size()); ++i) {
-        const Row& r = rows[static_cast<std::size_t>(i)];
-        key.set(i, r.key);
-        count.set(i, r.count);
-        amount.set(i, r.amount);
-    }
-}
-
 // Shell sort of rows 1..n by key, ascending, gaps ..., 21, 5, 1 (each 4
 // times the next plus 1), starting below the first of 5, 21, 85, ... that
 // is not less than n. A row moves as a whole; row 0 is never touched.
-inline void shellSort(std::vector<Row>& rows, long n)
+// Only keys and row numbers are moved here; sortRows applies the order.
+struct SortItem {
+    double key;
+    long row;
+};
+
+inline void shellSort(std::vector<SortItem>& rows, long n)
 {
     long h = 1;
     do {
@@ -101,10 +76,10 @@ inline void shellSort(std::vector<Row>& rows, long n)
         if (h < 1)
             return;
         for (long i = h + 1; i <= n; ++i) {
-            Row moving = rows[static_cast<std::size_t>(i)];
+            const SortItem moving = rows[static_cast<std::size_t>(i)];
             long j = i;
             for (;;) {
-                if (rows[static_cast<std::size_t>(j - h)].keyNum <= moving.keyNum)
+                if (rows[static_cast<std::size_t>(j - h)].key <= moving.key)
                     break;
                 rows[static_cast<std::size_t>(j)] = rows[static_cast<std::size_t>(j - h)];
                 j -= h;
@@ -113,6 +88,30 @@ inline void shellSort(std::vector<Row>& rows, long n)
                     break;
             }
         }
+    }
+}
+
+// Sorts rows 1..n of three parallel arrays by key (n within all three).
+inline void sortRows(runtime::ValueArray& key, runtime::ValueArray& count,
+                     runtime::ValueArray& amount, long n)
+{
+    if (n <= 1)
+        return;
+    std::vector<SortItem> order(static_cast<std::size_t>(n) + 1);
+    std::vector<runtime::Value> keys(order.size()), counts(order.size()), amounts(order.size());
+    for (long i = 1; i <= n; ++i) {
+        const auto u = static_cast<std::size_t>(i);
+        keys[u] = key.get(i);
+        counts[u] = count.get(i);
+        amounts[u] = amount.get(i);
+        order[u] = {keys[u].num(), i};
+    }
+    shellSort(order, n);
+    for (long i = 1; i <= n; ++i) {
+        const auto from = static_cast<std::size_t>(order[static_cast<std::size_t>(i)].row);
+        key.set(i, std::move(keys[from]));
+        count.set(i, std::move(counts[from]));
+        amount.set(i, std::move(amounts[from]));
     }
 }
 

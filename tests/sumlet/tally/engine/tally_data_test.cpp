@@ -103,6 +103,21 @@ TEST(TallyResultTable, Layout)
     }
 }
 
+TEST(TallyResultTable, KeysOutOfOrderStillMatchTheirRows)
+{
+    sumlet::TallyData t; // whole-period keys not ascending: each month row finds its key
+    t.MonthCount = 1, t.KeyCount = 3, t.ResultRows[1] = 2;
+    for (auto* a : {&t.AllKey, &t.AllCount, &t.AllAmount, &t.ResKey[1], &t.ResCount[1], &t.ResAmount[1]})
+        a->redim(3);
+    for (long r = 1; r <= 3; ++r)
+        t.AllKey.set(r, 40.0 - 10 * r); // 30, 20, 10
+    t.ResKey[1].set(1, 10), t.ResCount[1].set(1, 7), t.ResKey[1].set(2, 30), t.ResCount[1].set(2, 8);
+    sumlet::BuildResultTable(t);
+    EXPECT_EQ(t.ResultTable.get(3, 3), Value(7));
+    EXPECT_EQ(t.ResultTable.get(3, 1), Value(8));
+    EXPECT_TRUE(t.ResultTable.get(3, 2).isEmpty());
+}
+
 TEST(TallyKeyZero, RowsGoToElementZeroButCountInTotals)
 {
     sumlet::TallyData t;
