@@ -79,22 +79,6 @@ TEST(TallyRandom, MatchesSumsPerKey)
     }
 }
 
-TEST(TallyRandom, ThreeThousandDistinctKeys)
-{
-    std::vector<double> keys;
-    for (int i = 1; i <= 3000; ++i)
-        keys.push_back(i);
-    std::shuffle(keys.begin(), keys.end(), std::mt19937(11));
-    std::vector<Month> months(6);
-    for (std::size_t i = 0; i < keys.size(); ++i)
-        months[i / 500].push_back({keys[i], double(i % 7), double(i * 3)});
-    sumlet::TallyData t;
-    loadMonths(t, months);
-    sumlet::RunTally(t);
-    EXPECT_EQ(t.KeyCount, Value(3000));
-    expectMatchesReference(t, months);
-}
-
 TEST(TallyRun, RecomputeReplacesEarlierResults)
 {
     sumlet::TallyData t;
