@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 #include <initializer_list>
+#include <limits>
 #include <vector>
 
 #include "runtime/value.h"
@@ -32,9 +33,9 @@ inline long maxUpper(std::initializer_list<const runtime::ValueArray*> arrays)
 // Smallest upper bound among parallel arrays (0 when one is absent).
 inline long minUpper(std::initializer_list<const runtime::ValueArray*> arrays)
 {
-    long u = -1;
+    long u = arrays.size() ? std::numeric_limits<long>::max() : 0;
     for (const runtime::ValueArray* a : arrays)
-        u = (u < 0) ? a->upper() : std::min(u, a->upper());
+        u = std::min(u, a->upper());
     return std::max(u, 0L);
 }
 
@@ -43,7 +44,7 @@ inline long minUpper(std::initializer_list<const runtime::ValueArray*> arrays)
 inline long loopBound(const runtime::Value& n, long cap)
 {
     const double d = n.num();
-    if (!(d >= 1))
+    if (!(d >= 1) || cap < 1)
         return 0;
     if (d >= static_cast<double>(cap))
         return cap;

@@ -176,6 +176,7 @@ TEST(TallyBounds, InconsistentStateNeverReadsOutside)
     sumlet::BuildResultTable(t);
     EXPECT_EQ(t.ResultTable.upperRow(), 0);
     sumlet::GroupMergedData(t);
+    EXPECT_EQ(t.AllKey.upper(), 0);
     sumlet::SortMergedData(t);
     EXPECT_EQ(t.KeyCount, Value(0));
     EXPECT_TRUE(t.resKey(7, 1).isEmpty());
