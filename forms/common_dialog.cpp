@@ -1,0 +1,51 @@
+#include "forms/common_dialog.h"
+
+#include "forms/form.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace forms {
+
+CommonDialog::CommonDialog(Form* form, const char* name) : form_(form), name_(QString::fromUtf8(name)) {}
+
+QString CommonDialog::qtFilter(const QString& old)
+{
+    const QStringList parts = old.split(QChar('|'));
+    QStringList out;
+    for (int i = 0; i + 1 < parts.size(); i += 2) {
+        QString desc = parts[i];
+        QStringList pats;
+        for (const QString& p : parts[i + 1].split(QChar(';'), Qt::SkipEmptyParts)) {
+            const QString t = p.trimmed();
+            for (const QString& v : {t, t.toUpper(), t.toLower()})
+                if (!pats.contains(v)) pats << v;
+        }
+        // The description's own pattern list is replaced by the real one.
+        const int paren = desc.indexOf(QChar('('));
+        if (paren > 0) desc = desc.left(paren).trimmed();
+        out << QStringLiteral("%1 (%2)").arg(desc, pats.join(QChar(' ')));
+    }
+    if (out.isEmpty() && !old.isEmpty()) out << old;
+    return out.join(QStringLiteral(";;"));
+}
+
+bool CommonDialog::ShowOpen()
+{
+    FileDialogOptions o{DialogTitle, InitDir, qtFilter(Filter), FileName, false};
+    const auto r = form_->services().OpenFileDialog(o, form_);
+    if (!r) return false;
+    FileName = *r;
+    return true;
+}
+
+bool CommonDialog::ShowSave()
+{
+    FileDialogOptions o{DialogTitle, InitDir, qtFilter(Filter), FileName, OverwritePrompt};
+    const auto r = form_->services().SaveFileDialog(o, form_);
+    if (!r) return false;
+    FileName = *r;
+    return true;
+}
+
+} // namespace forms

@@ -1,0 +1,146 @@
+// FlexGrid: a grid of texts with one fixed (heading) row 0 and one fixed
+// column 0, shown by a QTableView. Every cell, fixed ones included, is a
+// real cell of the model and reads as "" when never set.
+//
+// Row/Col is the current cell; (RowSel, ColSel) the far corner of the
+// selection. Setting Row or Col collapses the selection onto the current
+// cell. SelChange is raised for the user's changes only (mouse, keys).
+#pragma once
+
+#include "forms/control.h"
+
+#include <QAbstractTableModel>
+#include <QTableView>
+#include <QString>
+#include <functional>
+#include <vector>
+
+class QLabel;
+
+namespace forms {
+
+class FlexGridModel : public QAbstractTableModel {
+    Q_OBJECT
+public:
+    explicit FlexGridModel(QObject* parent = nullptr);
+    int rowCount(const QModelIndex& p = QModelIndex()) const override;
+    int columnCount(const QModelIndex& p = QModelIndex()) const override;
+    QVariant data(const QModelIndex& i, int role) const override;
+    QVariant headerData(int section, Qt::Orientation o, int role) const override;
+
+    void resize(int rows, int cols);
+    const QString& cell(int r, int c) const;
+    void setCell(int r, int c, const QString& t);
+    void clearTexts();
+    void setColAlignment(int c, int a);
+    void setFixedAlignment(int c, int a);
+    int colAlignment(int c) const;
+    int fixedAlignment(int c) const;
+    int rows() const { return rows_; }
+    int cols() const { return cols_; }
+
+private:
+    Qt::Alignment alignmentFor(int r, int c) const;
+    int rows_ = 0, cols_ = 0;
+    std::vector<QString> cells_;
+    std::vector<int> colAlign_, fixedAlign_;
+};
+
+class FlexGrid : public QTableView, public ControlCore {
+    Q_OBJECT
+public:
+    FlexGrid(QWidget* parent, const char* name);
+
+    // Size. Rows and Cols count the fixed row/column; existing texts stay.
+    int Rows() const;
+    int Cols() const;
+    void setRows(int n);
+    void setCols(int n);
+
+    // Current cell and selection.
+    int Row() const { return row_; }
+    int Col() const { return col_; }
+    void setRow(int r);          // collapses the selection
+    void setCol(int c);          // collapses the selection
+    int RowSel() const { return rowSel_; }
+    int ColSel() const { return colSel_; }
+    void setRowSel(int r);
+    void setColSel(int c);
+
+    // First scrollable row shown below the fixed row.
+    int TopRow() const { return topRow_; }
+    void setTopRow(int r);
+
+    // Texts.
+    QString Text() const;                       // current cell
+    void setText(const QString& t);
+    QString TextMatrix(int r, int c) const;     // throws FormsError 381 out of range
+    void setTextMatrix(int r, int c, const QString& t);
+    // Texts of the selection: TAB between cells, CR between rows, no trailing separator.
+    QString Clip() const;
+    // Empties every cell (rows, columns, widths and alignments stay).
+    void Clear();
+
+    // Widths in twips; 0 hides the column.
+    void setColWidth(int c, double twips);
+    double ColWidth(int c) const;
+    void setRowHeight(double twips);            // every row
+    double RowHeight() const { return rowHeightTw_; }
+
+    // Alignment of a column's non-fixed cells / fixed cells:
+    // 0-2 left, 3-5 centre, 6-8 right (top, middle, bottom); 9 general.
+    void setColAlignment(int c, int a);
+    void setFixedAlignment(int c, int a);
+    int ColAlignment(int c) const;
+    int FixedAlignment(int c) const;
+
+    // 0 never shows the selection, 1 always, 2 only while the grid has the focus.
+    void setHighLight(int mode);
+    int HighLight() const { return highLight_; }
+
+    // Events.
+    std::function<void()> Click;
+    std::function<void(int Button, int Shift, double X, double Y)> MouseDown;   // X, Y twips
+    std::function<void()> SelChange;
+
+    // Where cell (r, c) is drawn, in the view's viewport / in widget pixels.
+    QRect cellRect(int r, int c) const;
+    bool selectionShown() const;
+    bool cellSelected(int r, int c) const;
+    FlexGridModel& model() { return model_; }
+
+protected:
+    void mousePressEvent(QMouseEvent* e) override;
+    void mouseMoveEvent(QMouseEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
+    void resizeEvent(QResizeEvent* e) override;
+    void focusInEvent(QFocusEvent* e) override;
+    void focusOutEvent(QFocusEvent* e) override;
+    void scrollContentsBy(int dx, int dy) override;
+    void updateGeometries() override;
+    bool eventFilter(QObject* o, QEvent* e) override;
+
+private:
+    friend class FlexGridDelegate;
+    void checkCell(int r, int c) const;
+    void applySize();
+    void applyTopRow();
+    int maxTopRow() const;
+    int visibleRows() const;
+    bool cellAt(const QPoint& widgetPos, int& r, int& c) const;
+    void userSelect(int r, int c, bool extend);
+    void refresh();
+
+    FlexGridModel model_;
+    QLabel* corner_ = nullptr;
+    int row_ = 1, col_ = 1, rowSel_ = 1, colSel_ = 1;
+    int topRow_ = 1;
+    int highLight_ = 1;
+    double rowHeightTw_ = 240;
+    std::vector<double> colWidthTw_;
+    bool dragging_ = false;
+    bool applyingTop_ = false;
+};
+
+} // namespace forms

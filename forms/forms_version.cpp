@@ -1,4 +1,0 @@
-// Anchor of the forms library.
-namespace forms {
-int layerVersion() { return 1; }
-}

@@ -1,0 +1,270 @@
+#include "forms/qt_services.h"
+
+#include "forms/form.h"
+#include "forms/units.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDir>
+#include <QEventLoop>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFontMetricsF>
+#include <QImage>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QProcess>
+#include <QScreen>
+#include <QTextBrowser>
+#include <QUrl>
+
+namespace forms {
+
+namespace {
+
+// A paint device at 600 dpi for measuring printer fonts.
+const QImage& measureDevice()
+{
+    static QImage img = [] {
+        QImage i(1, 1, QImage::Format_RGB32);
+        const int dpm = int(600 / 0.0254 + 0.5);
+        i.setDotsPerMeterX(dpm);
+        i.setDotsPerMeterY(dpm);
+        return i;
+    }();
+    return img;
+}
+
+bool renderTo(QPrinter& pr, const PrintDocument& doc, QString& error)
+{
+    pr.setPageOrientation(doc.orientation == Orientation::Landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
+    QPainter p;
+    if (!p.begin(&pr)) {
+        error = QStringLiteral("印刷を開始できません");
+        return false;
+    }
+    const double s = pr.resolution() / 1440.0;   // device pixels per twip
+    bool first = true;
+    for (const PrintPage& page : doc.pages) {
+        if (!first && !pr.newPage()) {
+            error = QStringLiteral("改ページできません");
+            p.end();
+            return false;
+        }
+        first = false;
+        for (const PrintItem& it : page.items) {
+            if (it.kind == PrintItem::Text) {
+                QFont f = vbFont(it.fontName, it.fontSize, it.bold);
+                p.setFont(f);
+                const QFontMetricsF fm(f, p.device());
+                p.setPen(Qt::black);
+                p.drawText(QPointF(it.x * s, it.y * s + fm.ascent()), it.text);
+            } else {
+                p.setPen(QPen(Qt::black, it.drawWidth));
+                p.drawLine(QPointF(it.x * s, it.y * s), QPointF(it.x2 * s, it.y2 * s));
+            }
+        }
+    }
+    if (!p.end()) {
+        error = QStringLiteral("印刷を終了できません");
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
+// ---- QtPrinter ------------------------------------------------------------
+
+QtPrinter::QtPrinter(Services& dialogs, Target target) : dialogs_(dialogs), target_(target) {}
+
+double QtPrinter::textWidthTwips(const QString& text, const QString& fontName, double size, bool bold)
+{
+    const QFontMetricsF fm(vbFont(fontName, size, bold), &measureDevice());
+    return fm.horizontalAdvance(text) * 1440.0 / 600.0;
+}
+
+double QtPrinter::textHeightTwips(const QString& fontName, double size, bool bold)
+{
+    const QFontMetricsF fm(vbFont(fontName, size, bold), &measureDevice());
+    return fm.height() * 1440.0 / 600.0;
+}
+
+bool QtPrinter::renderPdf(const PrintDocument& doc, const QString& file, QString& error)
+{
+    QPrinter pr(QPrinter::HighResolution);
+    pr.setOutputFormat(QPrinter::PdfFormat);
+    pr.setOutputFileName(file);
+    pr.setResolution(600);
+    pr.setPageSize(QPageSize(QPageSize::A4));
+    pr.setCreator(QStringLiteral("forms"));
+    if (!renderTo(pr, doc, error)) return false;
+    const QFileInfo fi(file);
+    if (!fi.exists() || fi.size() == 0) {
+        error = QStringLiteral("ファイルに書き込めません: ") + file;
+        return false;
+    }
+    return true;
+}
+
+PrintOutcome QtPrinter::deliver(const PrintDocument& doc, QString& error)
+{
+    const QPrinterInfo def = QPrinterInfo::defaultPrinter();
+    if (target_ == Target::PdfOnly || def.isNull()) {
+        FileDialogOptions o;
+        o.title = QStringLiteral("PDF");
+        o.initialDir = pdfFolder().isEmpty() ? QDir::homePath() : pdfFolder();
+        o.filter = QStringLiteral("PDF (*.pdf *.PDF)");
+        o.fileName = QStringLiteral("print.pdf");
+        o.overwritePrompt = true;
+        const auto file = dialogs_.SaveFileDialog(o, nullptr);
+        if (!file) return PrintOutcome::Cancelled;
+        return renderPdf(doc, *file, error) ? PrintOutcome::Printed : PrintOutcome::Failed;
+    }
+    QPrinter pr(def, QPrinter::HighResolution);
+    if (!pr.isValid()) {
+        error = QStringLiteral("プリンタが使えません");
+        return PrintOutcome::Failed;
+    }
+    return renderTo(pr, doc, error) ? PrintOutcome::Printed : PrintOutcome::Failed;
+}
+
+// ---- QtServices -----------------------------------------------------------
+
+QtServices::QtServices(QtPrinter::Target printTarget) : printer_(*this, printTarget) {}
+
+QtServices::~QtServices() { delete help_; }
+
+MsgResult QtServices::MsgBox(const QString& text, MsgButtons buttons, MsgIcon icon, const QString& title,
+                             QWidget* owner)
+{
+    QMessageBox box(owner);
+    box.setWindowTitle(title);
+    box.setText(displayText(text));
+    switch (icon) {
+    case MsgIcon::Critical: box.setIcon(QMessageBox::Critical); break;
+    case MsgIcon::Question: box.setIcon(QMessageBox::Question); break;
+    case MsgIcon::Exclamation: box.setIcon(QMessageBox::Warning); break;
+    case MsgIcon::Information: box.setIcon(QMessageBox::Information); break;
+    default: box.setIcon(QMessageBox::NoIcon); break;
+    }
+    struct B { QMessageBox::StandardButton qt; MsgResult r; };
+    std::vector<B> bs;
+    switch (buttons) {
+    case MsgButtons::OKOnly: bs = {{QMessageBox::Ok, MsgResult::OK}}; break;
+    case MsgButtons::OKCancel: bs = {{QMessageBox::Ok, MsgResult::OK}, {QMessageBox::Cancel, MsgResult::Cancel}}; break;
+    case MsgButtons::AbortRetryIgnore:
+        bs = {{QMessageBox::Abort, MsgResult::Abort}, {QMessageBox::Retry, MsgResult::Retry}, {QMessageBox::Ignore, MsgResult::Ignore}};
+        break;
+    case MsgButtons::YesNoCancel:
+        bs = {{QMessageBox::Yes, MsgResult::Yes}, {QMessageBox::No, MsgResult::No}, {QMessageBox::Cancel, MsgResult::Cancel}};
+        break;
+    case MsgButtons::YesNo: bs = {{QMessageBox::Yes, MsgResult::Yes}, {QMessageBox::No, MsgResult::No}}; break;
+    case MsgButtons::RetryCancel: bs = {{QMessageBox::Retry, MsgResult::Retry}, {QMessageBox::Cancel, MsgResult::Cancel}}; break;
+    }
+    QMessageBox::StandardButtons all;
+    for (const B& b : bs) all |= b.qt;
+    box.setStandardButtons(all);
+    box.setDefaultButton(bs.front().qt);
+    const int r = box.exec();
+    for (const B& b : bs)
+        if (b.qt == r) return b.r;
+    // Closed by Escape or the close box: the cancelling button.
+    for (const B& b : bs)
+        if (b.r == MsgResult::Cancel || b.r == MsgResult::No) return b.r;
+    return bs.front().r;
+}
+
+void QtServices::Beep() { QApplication::beep(); }
+
+static QString startPath(const FileDialogOptions& o)
+{
+    const QString name = QFileInfo(o.fileName).fileName();
+    if (o.initialDir.isEmpty()) return o.fileName;
+    return name.isEmpty() ? o.initialDir : QDir(o.initialDir).filePath(name);
+}
+
+std::optional<QString> QtServices::OpenFileDialog(const FileDialogOptions& o, QWidget* owner)
+{
+    const QString f = QFileDialog::getOpenFileName(owner, o.title, startPath(o), o.filter);
+    if (f.isEmpty()) return std::nullopt;
+    return f;
+}
+
+std::optional<QString> QtServices::SaveFileDialog(const FileDialogOptions& o, QWidget* owner)
+{
+    QFileDialog::Options opts;
+    if (!o.overwritePrompt) opts |= QFileDialog::DontConfirmOverwrite;
+    const QString f = QFileDialog::getSaveFileName(owner, o.title, startPath(o), o.filter, nullptr, opts);
+    if (f.isEmpty()) return std::nullopt;
+    return f;
+}
+
+void QtServices::ClipboardClear() { QGuiApplication::clipboard()->clear(); }
+void QtServices::ClipboardSetText(const QString& text) { QGuiApplication::clipboard()->setText(text); }
+QString QtServices::ClipboardText() { return QGuiApplication::clipboard()->text(); }
+
+bool QtServices::StartProcess(const QString& program, const QStringList& args)
+{
+    return QProcess::startDetached(program, args);
+}
+
+void QtServices::ShowHelp(const QString& htmlFile, QWidget*)
+{
+    if (!help_) {
+        help_ = new QTextBrowser;
+        help_->setObjectName(QStringLiteral("HelpWindow"));
+        help_->setAttribute(Qt::WA_DeleteOnClose);
+        help_->setOpenExternalLinks(false);
+        help_->resize(640, 480);
+    }
+    if (QFileInfo(htmlFile).isFile()) {
+        help_->setSource(QUrl::fromLocalFile(QFileInfo(htmlFile).absoluteFilePath()));
+        help_->setWindowTitle(help_->documentTitle().isEmpty() ? QFileInfo(htmlFile).fileName() : help_->documentTitle());
+    } else {
+        help_->setPlainText(htmlFile);
+        help_->setWindowTitle(QFileInfo(htmlFile).fileName());
+    }
+    help_->show();
+    help_->raise();
+    help_->activateWindow();
+}
+
+void QtServices::CloseAllHelp()
+{
+    if (help_) help_->close();
+}
+
+QSize QtServices::ScreenSizeTwips()
+{
+    QScreen* s = QGuiApplication::primaryScreen();
+    const QSize px = s ? s->size() : QSize(1024, 768);
+    return QSize(px.width() * TwipsPerPixel, px.height() * TwipsPerPixel);
+}
+
+void QtServices::EndProgram()
+{
+    CloseAllHelp();
+    QMetaObject::invokeMethod(qApp, "quit", Qt::QueuedConnection);
+}
+
+void QtServices::RunModal(Form& form)
+{
+    if (!form.isVisible()) return;
+    QEventLoop loop;
+    QObject::connect(&form, &Form::hiddenOrUnloaded, &loop, &QEventLoop::quit);
+    loop.exec(QEventLoop::DialogExec);
+}
+
+void QtServices::PopupMenu(QMenu& menu, const QString&, const QPoint& globalPos) { menu.exec(globalPos); }
+
+void QtServices::UnhandledError(const QString& text)
+{
+    qCritical("%s", qPrintable(text));
+    QMessageBox::critical(nullptr, QCoreApplication::applicationName(), text);
+}
+
+} // namespace forms

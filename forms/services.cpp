@@ -1,0 +1,5 @@
+#include "forms/services.h"
+
+namespace forms {
+Services::~Services() = default;
+}

@@ -1,0 +1,31 @@
+// Units and looks of the old forms runtime: twips, &H00BBGGRR colours and
+// the substitution of the Windows Japanese fonts by the IPA fonts.
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QString>
+
+namespace forms {
+
+// 15 twips make one pixel at 96 dpi; 1440 twips one inch; 20 twips one point.
+constexpr int TwipsPerPixel = 15;
+int px(double twips);          // twips -> pixels, rounded
+double twips(int pixels);      // pixels -> twips
+
+// A colour written &H00BBGGRR (blue in the high byte, red in the low byte).
+QColor vbColor(quint32 bgr);
+quint32 vbColorValue(const QColor& c);   // the reverse
+
+// Font family for a Windows font name: "ＭＳ ゴシック" -> IPAGothic,
+// "ＭＳ Ｐゴシック" -> IPAPGothic, "ＭＳ 明朝" -> IPAMincho,
+// "ＭＳ Ｐ明朝" -> IPAPMincho; other names are used as they are.
+QString fontFamilyFor(const QString& windowsName);
+
+// A font from a Windows name, a size in points and the bold flag.
+QFont vbFont(const QString& windowsName, double points, bool bold = false);
+
+// Text of a caption as shown on screen: CR LF (and a lone CR) become line breaks.
+QString displayText(const QString& caption);
+
+} // namespace forms
