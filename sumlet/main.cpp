@@ -1,12 +1,17 @@
 #include <QApplication>
-#include <QWidget>
+#include <QDir>
+
+#include "forms/qt_services.h"
+#include "sumlet/program.h"
 
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    QWidget window;
-    window.setWindowTitle("SUMLET");
-    window.resize(480, 320);
-    window.show();
+    forms::QtServices services;
+    sumlet::Program program(services, QCoreApplication::applicationDirPath(),
+                            QDir::home().filePath(QStringLiteral(".config/sumlet")));
+    program.start();
+    if (program.Ended())
+        return 0;
     return app.exec();
 }

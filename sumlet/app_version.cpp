@@ -1,4 +1,0 @@
-// Anchor of the sumlet library.
-namespace sumlet {
-int layerVersion() { return 1; }
-}

@@ -1,0 +1,84 @@
+#include "sumlet/program.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include "sumlet/shell/filectl_form.h"
+#include "sumlet/shell/menu_form.h"
+#include "sumlet/shell/ver_form.h"
+
+#if __has_include("sumlet/adding/sumlet_form.h")
+#include "sumlet/adding/sumlet_form.h"
+#define SUMLET_HAS_ADDING_FORM 1
+#endif
+#if __has_include("sumlet/adding/insatsu_form.h")
+#include "sumlet/adding/insatsu_form.h"
+#define SUMLET_HAS_PRINT_FORM 1
+#endif
+
+namespace sumlet {
+
+// Until the adding machine's forms exist, their slots hold empty stand-ins.
+#ifndef SUMLET_HAS_ADDING_FORM
+class SUMLET : public forms::Form {
+public:
+    explicit SUMLET(Program& p) : Form(p, "SUMLET") {}
+};
+#endif
+#ifndef SUMLET_HAS_PRINT_FORM
+class INSATSU : public forms::Form {
+public:
+    explicit INSATSU(Program& p) : Form(p, "INSATSU") {}
+};
+#endif
+
+Program::Program(forms::Services& services, const QString& programFolder, const QString& fallbackFolder)
+    : forms::Program(services, programFolder, QStringLiteral("SUMLET")),
+      MENU_(*this, [this] { return std::make_unique<sumlet::MENU>(*this); }),
+      VER_(*this, [this] { return std::make_unique<sumlet::VER>(*this); }),
+      FILECTL_(*this, [this] { return std::make_unique<sumlet::FILECTL>(*this); }),
+      SUMLET_(*this, [this] { return std::make_unique<sumlet::SUMLET>(*this); }),
+      INSATSU_(*this, [this] { return std::make_unique<sumlet::INSATSU>(*this); }),
+      fallbackFolder_(fallbackFolder)
+{
+}
+
+Program::~Program() = default;
+
+void Program::start()
+{
+    MENU_.Show();
+}
+
+QString Program::programFolderText() const
+{
+    return QString::fromStdString(settingsPlace().programFolderText());
+}
+
+SettingsPlace Program::settingsPlace() const
+{
+    SettingsPlace place;
+    place.programFolder = ProgramFolder().toStdString();
+    place.fallbackFolder = fallbackFolder_.toStdString();
+    return place;
+}
+
+QString Program::helpFile() const
+{
+    const QString nextToProgram = QDir(ProgramFolder()).filePath(QStringLiteral("help/index.html"));
+    if (QFileInfo::exists(nextToProgram))
+        return nextToProgram;
+#ifdef SUMLET_HELP_SOURCE_DIR
+    const QString inSources = QDir(QStringLiteral(SUMLET_HELP_SOURCE_DIR)).filePath(QStringLiteral("index.html"));
+    if (QFileInfo::exists(inSources))
+        return inSources;
+#endif
+    return nextToProgram;
+}
+
+QString Program::calculatorFile() const
+{
+    return QDir(ProgramFolder()).filePath(QStringLiteral("quorvel"));
+}
+
+} // namespace sumlet

@@ -1,0 +1,11 @@
+// The program's decoration picture (the start menu and the version box).
+#pragma once
+
+#include <QPixmap>
+
+namespace sumlet {
+
+// A small adding machine with its paper tape, drawn at the given size in pixels.
+QPixmap adderPicture(int width, int height);
+
+} // namespace sumlet
