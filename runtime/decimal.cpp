@@ -20,6 +20,11 @@ Decimal toDecimal15(double value)
         if (s[i] != '.')
             d.digits += s[i];
     int exp = std::atoi(std::string(s.substr(e + 1)).c_str());
+    // Near the largest double, 15 digits rounded up would pass it; cut them
+    // instead, so that every text written here reads back as a number.
+    static constexpr char kLargest[] = "179769313486231";
+    if (exp == 308 && d.digits > kLargest)
+        d.digits = kLargest;
     while (!d.digits.empty() && d.digits.back() == '0')
         d.digits.pop_back();
     d.pointPos = exp + 1;

@@ -116,7 +116,7 @@ TEST(Format, HugeTinyAndNonFinite)
         {std::nan(""), "0.#", "1.#QNAN"},
     });
     EXPECT_EQ(Format(1e300, "0"), "1" + std::string(300, '0'));
-    EXPECT_EQ(Format(std::numeric_limits<double>::max(), "0"), "179769313486232" + std::string(294, '0'));
+    EXPECT_EQ(Format(std::numeric_limits<double>::max(), "0"), "179769313486231" + std::string(294, '0'));
     EXPECT_EQ(Format(12.5, ""), "12.5");
 }
 
