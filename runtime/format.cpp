@@ -4,7 +4,6 @@
 #include "runtime/number_text.h"
 
 #include <cmath>
-#include <vector>
 
 namespace runtime {
 

@@ -2,10 +2,8 @@
 
 #include "runtime/decimal.h"
 
-#include <cerrno>
 #include <cmath>
 #include <cstdlib>
-#include <limits>
 
 namespace runtime {
 
@@ -120,7 +118,6 @@ ValResult toValue(const Parts& p)
         return {};
     // Digits and an exponent, no point: strtod then needs nothing of the C locale.
     std::string s = p.digits.substr(first) + "e" + std::to_string(p.exponent - p.fractionCount);
-    errno = 0;
     double v = std::strtod(s.c_str(), nullptr);
     if (std::isinf(v))
         return {0.0, true};
