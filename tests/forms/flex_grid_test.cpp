@@ -1,0 +1,224 @@
+// FlexGrid: texts, Clip, current cell and selection, TopRow, widths, events.
+#include "forms/layer.h"
+#include "forms/testing/form_test.h"
+#include "qt_print.h"
+
+#include <QHeaderView>
+#include <QScrollBar>
+#include <QTest>
+
+namespace {
+
+using forms::testing::FormTest;
+
+class GridForm : public forms::Form {
+public:
+    explicit GridForm(forms::Program& p) : Form(p, "GRID")
+    {
+        setClientSize(6000, 4500);
+        G.Move(120, 120, 4000, 2880);   // 10 data rows of 240 twips below the heading row
+        G.setRows(3);
+        G.setCols(3);
+        G.SelChange = [this] { log << QStringLiteral("Sel %1,%2-%3,%4").arg(G.Row()).arg(G.Col()).arg(G.RowSel()).arg(G.ColSel()); };
+        G.Click = [this] { log << "Click"; };
+        G.MouseDown = [this](int b, int s, double, double) { log << QStringLiteral("Down %1/%2").arg(b).arg(s); };
+    }
+    forms::FlexGrid G{this, "G"};
+    QStringList log;
+};
+
+class GridTest : public FormTest {
+protected:
+    void SetUp() override
+    {
+        FormTest::SetUp();
+        f.Show();
+    }
+    forms::Program p{rec, dir.path(), "TEST"};
+    forms::FormSlot<GridForm> f{p, [this] { return std::make_unique<GridForm>(p); }};
+    forms::FlexGrid& g() { return f->G; }
+    void fill(int rows, int cols)
+    {
+        g().setRows(rows);
+        g().setCols(cols);
+        for (int r = 0; r < rows; ++r)
+            for (int c = 0; c < cols; ++c) g().setTextMatrix(r, c, QStringLiteral("%1.%2").arg(r).arg(c));
+    }
+};
+
+TEST_F(GridTest, ClipJoinsTheSelectionWithTabsAndCarriageReturns)
+{
+    fill(4, 3);
+    struct Case { int row, col, rowSel, colSel; const char* clip; };
+    const Case cases[] = {
+        {0, 0, 3, 2, "0.0\t0.1\t0.2\r1.0\t1.1\t1.2\r2.0\t2.1\t2.2\r3.0\t3.1\t3.2"},
+        {1, 1, 1, 1, "1.1"},
+        {2, 2, 1, 1, "1.1\t1.2\r2.1\t2.2"},   // the far corner may lie above/left
+        {0, 0, 0, 2, "0.0\t0.1\t0.2"},
+        {1, 0, 2, 0, "1.0\r2.0"},
+    };
+    for (const Case& c : cases) {
+        g().setRow(c.row);
+        g().setCol(c.col);
+        g().setRowSel(c.rowSel);
+        g().setColSel(c.colSel);
+        EXPECT_EQ(g().Clip(), QString::fromUtf8(c.clip)) << c.row << c.col << c.rowSel << c.colSel;
+    }
+    // Never-set cells read as empty texts, separators stay.
+    g().setRows(6);
+    g().setRow(4);
+    g().setCol(0);
+    g().setRowSel(5);
+    g().setColSel(2);
+    EXPECT_EQ(g().Clip(), QString("\t\t\r\t\t"));
+}
+
+TEST_F(GridTest, SettingRowOrColCollapsesTheSelection)
+{
+    fill(5, 4);
+    g().setRow(1);
+    g().setCol(1);
+    g().setRowSel(4);
+    g().setColSel(3);
+    EXPECT_TRUE(g().cellSelected(3, 2));
+    g().setRow(2);
+    EXPECT_EQ(g().RowSel(), 2);
+    EXPECT_EQ(g().ColSel(), 1);
+    g().setColSel(3);
+    g().setCol(0);
+    EXPECT_EQ(g().RowSel(), 2);
+    EXPECT_EQ(g().ColSel(), 0);
+    EXPECT_EQ(g().Text(), "2.0");
+    EXPECT_FALSE(g().cellSelected(2, 1));
+    // Code changes raise no SelChange.
+    EXPECT_TRUE(f->log.isEmpty());
+    EXPECT_THROW(g().setRow(5), forms::FormsError);
+    EXPECT_THROW(g().TextMatrix(0, 4), forms::FormsError);
+}
+
+TEST_F(GridTest, UserSelectionRaisesEventsInOrder)
+{
+    fill(5, 4);
+    forms::testing::clickCell(g(), 2, 3);
+    EXPECT_EQ(f->log, QStringList({"Down 1/0", "Sel 2,3-2,3", "Click"}));
+    EXPECT_EQ(g().Row(), 2);
+    EXPECT_EQ(g().Col(), 3);
+    f->log.clear();
+    forms::testing::clickCell(g(), 4, 1, Qt::LeftButton, Qt::ShiftModifier);
+    EXPECT_EQ(f->log, QStringList({"Down 1/1", "Sel 2,3-4,1", "Click"}));
+    EXPECT_EQ(g().Clip(), "2.1\t2.2\t2.3\r3.1\t3.2\t3.3\r4.1\t4.2\t4.3");
+    // Right button: MouseDown only, the selection stays.
+    f->log.clear();
+    forms::testing::clickCell(g(), 1, 1, Qt::RightButton);
+    EXPECT_EQ(f->log, QStringList({"Down 2/0"}));
+    EXPECT_EQ(g().RowSel(), 4);
+    // On the heading row: MouseDown and Click, no selection change.
+    f->log.clear();
+    forms::testing::clickCell(g(), 0, 2, Qt::RightButton);
+    forms::testing::clickCell(g(), 0, 0);
+    EXPECT_EQ(f->log, QStringList({"Down 2/0", "Down 1/0", "Click"}));
+    // Keys move the current cell as the user's change.
+    f->log.clear();
+    g().setRow(1);
+    g().setCol(1);
+    QTest::keyClick(&g(), Qt::Key_Down);
+    EXPECT_EQ(f->log, QStringList({"Sel 2,1-2,1"}));
+}
+
+TEST_F(GridTest, TopRowScrollsAndClampsToTheLastPage)
+{
+    g().setRows(1001);
+    g().setTopRow(5);
+    EXPECT_EQ(g().TopRow(), 5);
+    EXPECT_EQ(g().rowAt(0), 5);            // first row under the heading
+    g().setTopRow(1000);                    // clamped so that the last page is full
+    const int visible = g().viewport()->height() / g().rowHeight(1);
+    EXPECT_EQ(g().TopRow(), 1001 - visible);
+    g().setTopRow(1);
+    EXPECT_EQ(g().TopRow(), 1);
+    EXPECT_EQ(g().rowAt(0), 1);
+    // The user's scrolling moves TopRow too.
+    g().verticalScrollBar()->setValue(9);
+    EXPECT_EQ(g().TopRow(), 10);
+}
+
+TEST_F(GridTest, WidthsInTwipsAndZeroHides)
+{
+    fill(3, 3);
+    g().setColWidth(0, 600);
+    g().setColWidth(1, 1700);
+    g().setColWidth(2, 0);
+    EXPECT_EQ(g().verticalHeader()->width(), 40);
+    EXPECT_EQ(g().columnWidth(1), 113);
+    EXPECT_TRUE(g().isColumnHidden(2));
+    EXPECT_EQ(g().ColWidth(2), 0);
+    // A hidden column still holds its texts and is part of Clip.
+    g().setRow(0);
+    g().setCol(0);
+    g().setRowSel(2);
+    g().setColSel(2);
+    EXPECT_EQ(g().Clip(), "0.0\t0.1\t0.2\r1.0\t1.1\t1.2\r2.0\t2.1\t2.2");
+    g().setColWidth(2, 300);
+    EXPECT_FALSE(g().isColumnHidden(2));
+}
+
+TEST_F(GridTest, AlignmentsOfFixedAndOtherCells)
+{
+    fill(3, 3);
+    g().setFixedAlignment(0, 4);
+    g().setColAlignment(0, 7);
+    g().setColAlignment(1, 7);
+    g().setColAlignment(2, 4);
+    auto align = [this](int r, int c) {
+        if (r == 0) return g().model().headerData(c, Qt::Horizontal, Qt::TextAlignmentRole).value<Qt::Alignment>();
+        if (c == 0) return g().model().headerData(r, Qt::Vertical, Qt::TextAlignmentRole).value<Qt::Alignment>();
+        return g().model().data(g().model().index(r, c), Qt::TextAlignmentRole).value<Qt::Alignment>();
+    };
+    EXPECT_EQ(align(0, 0), Qt::AlignHCenter | Qt::AlignVCenter);
+    EXPECT_EQ(align(1, 0), Qt::AlignHCenter | Qt::AlignVCenter);   // fixed column: fixed alignment
+    EXPECT_EQ(align(1, 1), Qt::AlignRight | Qt::AlignVCenter);
+    EXPECT_EQ(align(2, 2), Qt::AlignHCenter | Qt::AlignVCenter);
+    // General alignment: numbers right, texts left.
+    g().setTextMatrix(1, 1, "1,500. ");
+    g().setColAlignment(1, 9);
+    EXPECT_EQ(align(1, 1), Qt::AlignRight | Qt::AlignVCenter);
+    g().setTextMatrix(1, 1, "件数＝3");
+    EXPECT_EQ(align(1, 1), Qt::AlignLeft | Qt::AlignVCenter);
+}
+
+TEST_F(GridTest, ClearRowsAndColsKeepTexts)
+{
+    fill(4, 3);
+    g().setRows(2);
+    g().setRows(4);
+    EXPECT_EQ(g().TextMatrix(1, 2), "1.2");
+    EXPECT_EQ(g().TextMatrix(3, 2), "");     // cut rows come back empty
+    g().setCols(4);
+    EXPECT_EQ(g().TextMatrix(1, 2), "1.2");
+    g().setRow(3);
+    g().setRows(2);                           // current row follows the cut
+    EXPECT_EQ(g().Row(), 1);
+    g().Clear();
+    EXPECT_EQ(g().TextMatrix(0, 0), "");
+    EXPECT_EQ(g().Rows(), 2);
+    EXPECT_EQ(g().Cols(), 4);
+    g().setRows(1);                           // the heading row alone
+    EXPECT_EQ(g().Rows(), 1);
+}
+
+TEST_F(GridTest, HighlightModes)
+{
+    fill(3, 3);
+    g().setRow(1);
+    g().setCol(1);
+    g().setRowSel(2);
+    g().setHighLight(0);
+    EXPECT_FALSE(g().selectionShown());
+    g().setHighLight(1);
+    EXPECT_TRUE(g().selectionShown());
+    g().setHighLight(2);
+    g().SetFocus();
+    EXPECT_TRUE(g().selectionShown());
+}
+
+} // namespace
