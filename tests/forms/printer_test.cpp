@@ -1,0 +1,198 @@
+// Printer: recorded calls and positions with fixed metrics, page breaks that
+// leave no empty sheet, outcomes, and a rendered PDF's text.
+#include "forms/layer.h"
+#include "forms/testing/form_test.h"
+#include "qt_print.h"
+
+#include <QFile>
+#include <QProcess>
+#include <QStandardPaths>
+
+namespace {
+
+using forms::testing::FormTest;
+using forms::testing::RecordingPrinter;
+using forms::Orientation;
+using forms::PrintItem;
+using forms::PrintOutcome;
+using forms::ScaleMode;
+
+class PrinterTest : public FormTest {
+protected:
+    forms::Printer& pr() { return rec.printer(); }
+};
+
+TEST_F(PrinterTest, CharacterScaleAndFixedMetrics)
+{
+    pr().setScaleMode(ScaleMode::Characters);
+    pr().setFontName("ＭＳ ゴシック");
+    pr().setFontSize(9.5);
+    // Half-width "A": 9.5 x 10 twips, at 120 twips a character unit.
+    EXPECT_DOUBLE_EQ(pr().TextWidth("A"), 95.0 / 120.0);
+    EXPECT_DOUBLE_EQ(pr().TextHeight("A"), 9.5 * 24 / 240.0);
+    EXPECT_DOUBLE_EQ(pr().TextWidth("合計ｺﾋﾟｰ"), (2 * 190.0 + 4 * 95.0) / 120.0);
+    pr().setScaleMode(ScaleMode::Twips);
+    EXPECT_DOUBLE_EQ(pr().TextWidth("A"), 95.0);
+}
+
+TEST_F(PrinterTest, PrintPositionsFollowTextAndLineEnds)
+{
+    pr().setOrientation(Orientation::Portrait);
+    pr().setScaleMode(ScaleMode::Characters);
+    pr().setFontName("ＭＳ ゴシック");
+    pr().setFontSize(12);
+    pr().Print(" ");
+    pr().setCurrentX(0);
+    pr().setCurrentY(0);
+    pr().setFontSize(9.5);
+    const double w = pr().TextWidth("A"), h = pr().TextHeight("A");
+    pr().setCurrentY(2 * h);
+    pr().setCurrentX(7 * w);
+    pr().PrintContinued("件数:");
+    const double afterX = pr().CurrentX();
+    pr().Print(" 3 ");
+    EXPECT_DOUBLE_EQ(pr().CurrentX(), 0);
+    EXPECT_DOUBLE_EQ(pr().CurrentY(), 3 * h);
+    // Right-aligned in a field of 4 w starting at 7 w.
+    const QString no = "1:";
+    pr().setCurrentX(7 * w + 4 * w - pr().TextWidth(no));
+    pr().setCurrentY(3 * h + 1.2 * h);
+    pr().PrintContinued(no);
+    pr().setDrawWidth(3);
+    pr().Line(10 * w, 2.6 * h, 50 * w, 2.6 * h);
+    ASSERT_EQ(pr().EndDoc(), PrintOutcome::Printed);
+
+    const auto& docs = static_cast<RecordingPrinter&>(pr()).documents();
+    ASSERT_EQ(docs.size(), 1u);
+    ASSERT_EQ(docs[0].pages.size(), 1u);
+    const auto& items = docs[0].pages[0].items;
+    ASSERT_EQ(items.size(), 5u);
+    EXPECT_EQ(docs[0].pages[0].texts(), QStringList({" ", "件数:", " 3 ", "1:"}));
+    EXPECT_EQ(items[0].fontSize, 12);
+    EXPECT_DOUBLE_EQ(items[1].scaleX, 7 * w);
+    EXPECT_DOUBLE_EQ(items[1].scaleY, 2 * h);
+    EXPECT_DOUBLE_EQ(items[2].scaleX, afterX);
+    EXPECT_DOUBLE_EQ(items[1].x, 7 * 95.0);          // twips
+    EXPECT_DOUBLE_EQ(items[3].scaleX + pr().TextWidth(no), 11 * w);
+    EXPECT_EQ(items[4].kind, PrintItem::Line);
+    EXPECT_EQ(items[4].drawWidth, 3);
+    EXPECT_DOUBLE_EQ(items[4].scaleY2, 2.6 * h);
+    EXPECT_FALSE(pr().calls().contains("NewPage"));
+    EXPECT_EQ(pr().calls().last(), "EndDoc");
+}
+
+TEST_F(PrinterTest, PageBreakTakesEffectOnlyWhenSomethingFollows)
+{
+    auto& rp = static_cast<RecordingPrinter&>(pr());
+    struct Case { const char* script; int pages; };
+    // P = print a text, N = new page, L = line.
+    const Case cases[] = {{"PN", 1}, {"PNP", 2}, {"PNNP", 2}, {"PNL", 2}, {"PNPN", 2}, {"", 0}, {"N", 0}};
+    for (const Case& c : cases) {
+        for (const char* s = c.script; *s; ++s) {
+            if (*s == 'P') pr().Print("x");
+            if (*s == 'N') pr().NewPage();
+            if (*s == 'L') pr().Line(0, 0, 1, 1);
+        }
+        const size_t before = rp.documents().size();
+        const PrintOutcome r = pr().EndDoc();
+        if (c.pages == 0) {
+            EXPECT_EQ(r, PrintOutcome::Empty) << c.script;
+            EXPECT_EQ(rp.documents().size(), before) << c.script;
+        } else {
+            ASSERT_EQ(r, PrintOutcome::Printed) << c.script;
+            EXPECT_EQ(int(rp.documents().back().pages.size()), c.pages) << c.script;
+        }
+    }
+}
+
+TEST_F(PrinterTest, FailuresAreReportedNotPrinted)
+{
+    auto& rp = static_cast<RecordingPrinter&>(pr());
+    rp.failNextJob("offline");
+    pr().Print("x");
+    EXPECT_EQ(pr().EndDoc(), PrintOutcome::Failed);
+    EXPECT_EQ(pr().errorText(), "offline");
+    rp.cancelNextJob();
+    pr().Print("x");
+    EXPECT_EQ(pr().EndDoc(), PrintOutcome::Cancelled);
+    EXPECT_TRUE(rp.documents().empty());
+    // The next job starts clean.
+    pr().Print("y");
+    EXPECT_EQ(pr().EndDoc(), PrintOutcome::Printed);
+    EXPECT_EQ(rp.documents().back().pages[0].texts(), QStringList({"y"}));
+}
+
+// The Qt printer, told to print to a file, asks for the file through the
+// services (scripted here) and renders through QPrinter.
+class QtPrinterTest : public FormTest {
+protected:
+    forms::QtPrinter printer{rec, forms::QtPrinter::Target::PdfOnly};
+
+    void printJapanesePages()
+    {
+        printer.setPdfFolder(dir.path());
+        printer.setOrientation(Orientation::Landscape);
+        printer.setScaleMode(ScaleMode::Characters);
+        printer.setFontName("ＭＳ 明朝");
+        printer.setFontSize(12);
+        printer.Print(" ");
+        printer.setCurrentX(0);
+        printer.setCurrentY(0);
+        printer.setFontName("ＭＳ ゴシック");
+        printer.setFontSize(9.5);
+        const double w = printer.TextWidth("A"), h = printer.TextHeight("A");
+        printer.setCurrentX(10 * w);
+        printer.setCurrentY(3 * h);
+        printer.Print("集計結果一覧表 ﾃﾞｰﾀ入力 NextPage↓");
+        printer.setDrawWidth(2);
+        printer.Line(10 * w, 5 * h, 60 * w, 5 * h);
+        printer.NewPage();
+        printer.setCurrentX(10 * w);
+        printer.setCurrentY(3 * h);
+        printer.Print("合　計 ｺﾋﾟｰ");
+        printer.NewPage();   // nothing follows: no third sheet
+    }
+};
+
+TEST_F(QtPrinterTest, RendersAPdfWithJapaneseAndHalfWidthKatakana)
+{
+    const QString pdf = dir.filePath("out.pdf");
+    rec.answerNextFileDialog(pdf);
+    printJapanesePages();
+    ASSERT_EQ(printer.EndDoc(), PrintOutcome::Printed) << printer.errorText().toStdString();
+    ASSERT_EQ(rec.fileDialogs().size(), 1u);
+    EXPECT_TRUE(rec.fileDialogs()[0].save);
+    EXPECT_EQ(rec.fileDialogs()[0].options.initialDir, dir.path());
+    EXPECT_TRUE(rec.fileDialogs()[0].options.overwritePrompt);
+
+    const QString pdftotext = QStandardPaths::findExecutable("pdftotext");
+    ASSERT_FALSE(pdftotext.isEmpty()) << "pdftotext (poppler-utils) is needed";
+    QProcess proc;
+    proc.start(pdftotext, {"-layout", pdf, "-"});
+    ASSERT_TRUE(proc.waitForFinished(30000));
+    const QString text = QString::fromUtf8(proc.readAllStandardOutput());
+    EXPECT_TRUE(text.contains("集計結果一覧表")) << text.toStdString();
+    EXPECT_TRUE(text.contains("ﾃﾞｰﾀ入力")) << text.toStdString();
+    EXPECT_TRUE(text.contains("NextPage↓")) << text.toStdString();
+    EXPECT_TRUE(text.contains("ｺﾋﾟｰ")) << text.toStdString();
+    // Two pages: pdftotext separates pages by form feeds.
+    EXPECT_EQ(text.count(QChar('\f')), 2) << text.toStdString();
+}
+
+TEST_F(QtPrinterTest, CancelledFileDialogPrintsNothing)
+{
+    rec.cancelNextFileDialog();
+    printJapanesePages();
+    EXPECT_EQ(printer.EndDoc(), PrintOutcome::Cancelled);
+    EXPECT_TRUE(QDir(dir.path()).entryList(QDir::Files).isEmpty());
+}
+
+TEST_F(QtPrinterTest, UnwritableFileIsAFailure)
+{
+    rec.answerNextFileDialog(dir.filePath("missing-folder/out.pdf"));
+    printJapanesePages();
+    EXPECT_EQ(printer.EndDoc(), PrintOutcome::Failed);
+    EXPECT_FALSE(printer.errorText().isEmpty());
+}
+
+} // namespace
