@@ -3,34 +3,13 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include "sumlet/adding/insatsu_form.h"
+#include "sumlet/adding/sumlet_form.h"
 #include "sumlet/shell/filectl_form.h"
 #include "sumlet/shell/menu_form.h"
 #include "sumlet/shell/ver_form.h"
 
-#if __has_include("sumlet/adding/sumlet_form.h")
-#include "sumlet/adding/sumlet_form.h"
-#define SUMLET_HAS_ADDING_FORM 1
-#endif
-#if __has_include("sumlet/adding/insatsu_form.h")
-#include "sumlet/adding/insatsu_form.h"
-#define SUMLET_HAS_PRINT_FORM 1
-#endif
-
 namespace sumlet {
-
-// Until the adding machine's forms exist, their slots hold empty stand-ins.
-#ifndef SUMLET_HAS_ADDING_FORM
-class SUMLET : public forms::Form {
-public:
-    explicit SUMLET(Program& p) : Form(p, "SUMLET") {}
-};
-#endif
-#ifndef SUMLET_HAS_PRINT_FORM
-class INSATSU : public forms::Form {
-public:
-    explicit INSATSU(Program& p) : Form(p, "INSATSU") {}
-};
-#endif
 
 Program::Program(forms::Services& services, const QString& programFolder, const QString& fallbackFolder)
     : forms::Program(services, programFolder, QStringLiteral("SUMLET")),

@@ -1,5 +1,6 @@
 #include "sumlet/shell/menu_form.h"
 
+#include "sumlet/adding/sumlet_form.h"
 #include "sumlet/program.h"
 #include "sumlet/shell/pictures.h"
 #include "sumlet/shell/program_commands.h"
@@ -7,10 +8,6 @@
 #include "sumlet/shell/filectl_form.h"
 #include "sumlet/shell/ver_form.h"
 
-#if __has_include("sumlet/adding/sumlet_form.h")
-#include "sumlet/adding/sumlet_form.h"
-#define SUMLET_HAS_ADDING_FORM 1
-#endif
 
 namespace sumlet {
 
@@ -68,10 +65,8 @@ void MENU::Form_Activate()
 
 void MENU::Command8_Click()
 {
-#ifdef SUMLET_HAS_ADDING_FORM
     prog.SUMLET_.Show();
     Unload();
-#endif
 }
 
 void MENU::Command6_Click()
