@@ -251,7 +251,8 @@ void ComboBox::setText(const QString& t)
 bool ComboBox::eventFilter(QObject* o, QEvent* e)
 {
     if (e->type() != QEvent::KeyPress) return QComboBox::eventFilter(o, e);
-    if (o == this && lineEdit()) return false;   // the line edit's filter handles it
+    // Keys reach the combo box, which hands them to its line edit directly
+    // (no second pass through this filter).
     auto* k = static_cast<QKeyEvent*>(e);
     int replacement = 0;
     if (raiseKeyEvents(*this, k, KeyDown, KeyPress, replacement)) {

@@ -1,0 +1,171 @@
+// Controls: captions, combo box, option buttons, menus, pop-ups, toolbars,
+// geometry in twips, colours and fonts, common dialog.
+#include "forms/layer.h"
+#include "forms/testing/form_test.h"
+#include "qt_print.h"
+
+#include <QFontInfo>
+#include <QMenuBar>
+#include <QTest>
+
+namespace {
+
+using forms::testing::FormTest;
+
+class CtlForm : public forms::Form {
+public:
+    explicit CtlForm(forms::Program& p) : Form(p, "CTL")
+    {
+        setCaption(" Tesk加算機");
+        setClientSize(7035, 5835);
+        setBackColor(0x00FF8080);
+        Label1.Move(3000, 3960, 2175, 345);
+        Label1.setCaption("● 加算のみです。\r\n● 入力確定はエンターキーのみです。");
+        Combo1.AddItem("支払回数");
+        Combo1.AddItem("担当者NO");
+        Combo1.Click = [this] { log << "Click " + Combo1.Text(); };
+        Combo1.KeyPress = [this](int& k) { if (k == 13) { log << "Enter " + Combo1.Text(); k = 0; } };
+        Option1.setCaption("する");
+        Option2.setCaption("しない");
+        Option1.Click = [this] { log << "Opt1"; };
+        Option2.Click = [this] { log << "Opt2"; };
+        Toolbar1.addButton("ﾌｧｲﾙを開く", forms::stockIcon(forms::StockIcon::Open));
+        Toolbar1.addButton("名前を付けて保存", forms::stockIcon(forms::StockIcon::Save));
+        Toolbar1.addSeparatorButton();
+        Toolbar1.addButton("全入力ﾃﾞｰﾀの各月ごと印刷", forms::stockIcon(forms::StockIcon::Print));
+        Toolbar1.ButtonClick = [this](int i) { log << QStringLiteral("Button %1").arg(i); };
+        M4.setVisible(false);
+        M41.Click = [this] { log << "M41"; };
+        M11.Click = [this] { log << "M11"; };
+    }
+    forms::Menu M1{this, "M1", "ﾌｧｲﾙ(&F)"};
+    forms::Menu M11{&M1, "M11", "ﾌｧｲﾙを開く(&O)", "Ctrl+O"};
+    forms::Menu M13{&M1, "M13", "-"};
+    forms::Menu M4{this, "M4", "ｺﾋﾟｰ(&C)"};
+    forms::Menu M41{&M4, "M41", "ｺﾋﾟｰ(&C)", "Ctrl+C"};
+    forms::Label Label1{this, "Label1"};
+    forms::ComboBox Combo1{this, "Combo1"};
+    forms::Frame Frame1{this, "Frame1"};
+    forms::OptionButton Option1{&Frame1, "Option1"};
+    forms::OptionButton Option2{&Frame1, "Option2"};
+    forms::Toolbar Toolbar1{this, "Toolbar1"};
+    forms::CommonDialog CommonDialog1{this, "CommonDialog1"};
+    QStringList log;
+};
+
+class ControlsTest : public FormTest {
+protected:
+    void SetUp() override
+    {
+        FormTest::SetUp();
+        f.Show();
+        f->log.clear();
+    }
+    forms::Program p{rec, dir.path(), "TEST"};
+    forms::FormSlot<CtlForm> f{p, [this] { return std::make_unique<CtlForm>(p); }};
+};
+
+TEST_F(ControlsTest, LabelKeepsItsCaptionAndShowsLineBreaks)
+{
+    EXPECT_EQ(f->Label1.Caption(), "● 加算のみです。\r\n● 入力確定はエンターキーのみです。");
+    EXPECT_EQ(f->Label1.text(), "● 加算のみです。\n● 入力確定はエンターキーのみです。");
+}
+
+TEST_F(ControlsTest, ComboListIndexInCodeRaisesClickAndTypedTextIsNotAdded)
+{
+    EXPECT_EQ(f->Combo1.ListIndex(), -1);
+    f->Combo1.setListIndex(0);
+    EXPECT_EQ(f->log, QStringList({"Click 支払回数"}));
+    EXPECT_EQ(f->Combo1.ListIndex(), 0);
+    f->log.clear();
+    f->Combo1.lineEdit()->clear();
+    forms::testing::typeText(f->Combo1, "abc\r");
+    EXPECT_EQ(f->log, QStringList({"Enter abc"}));
+    EXPECT_EQ(f->Combo1.ListCount(), 2);
+    EXPECT_EQ(f->Combo1.ListIndex(), -1);
+    f->log.clear();
+    forms::testing::chooseItem(f->Combo1, 1);
+    EXPECT_EQ(f->log, QStringList({"Click 担当者NO"}));
+    EXPECT_THROW(f->Combo1.setListIndex(2), forms::FormsError);
+}
+
+TEST_F(ControlsTest, OptionButtonsAreExclusiveAndRaiseClick)
+{
+    f->Option2.setValue(true);
+    f->Option1.setValue(true);
+    EXPECT_EQ(f->log, QStringList({"Opt2", "Opt1"}));
+    EXPECT_FALSE(f->Option2.Value());
+    forms::testing::click(f->Option2);
+    EXPECT_TRUE(f->Option2.Value());
+    EXPECT_FALSE(f->Option1.Value());
+}
+
+TEST_F(ControlsTest, ToolbarIndexesCountSeparators)
+{
+    EXPECT_EQ(f->Toolbar1.ButtonCount(), 4);
+    EXPECT_TRUE(f->Toolbar1.isSeparator(3));
+    EXPECT_EQ(f->Toolbar1.ButtonToolTip(4), "全入力ﾃﾞｰﾀの各月ごと印刷");
+    forms::testing::clickToolbar(f->Toolbar1, 4);
+    forms::testing::clickToolbar(f->Toolbar1, 1);
+    EXPECT_THROW(forms::testing::clickToolbar(f->Toolbar1, 3), std::logic_error);
+    f->Toolbar1.setButtonEnabled(2, false);
+    EXPECT_THROW(forms::testing::clickToolbar(f->Toolbar1, 2), std::logic_error);
+    EXPECT_EQ(f->log, QStringList({"Button 4", "Button 1"}));
+}
+
+TEST_F(ControlsTest, MenusHiddenOnesAndPopups)
+{
+    QStringList bar;
+    for (QAction* a : f->menuBar()->actions())
+        if (a->isVisible()) bar << a->text();
+    EXPECT_EQ(bar, QStringList({"ﾌｧｲﾙ(&F)"}));   // M4 hidden from the bar
+    EXPECT_TRUE(f->M13.isSeparator());
+    rec.chooseInNextPopup("M41");
+    f->PopupMenu(f->M4);
+    f->PopupMenu(f->M4);   // dismissed
+    EXPECT_EQ(rec.popups(), QStringList({"M4", "M4"}));
+    forms::testing::choose(f->M11);
+    f->M1.setEnabled(false);
+    EXPECT_THROW(forms::testing::choose(f->M11), std::logic_error);
+    EXPECT_EQ(f->log, QStringList({"M41", "M11"}));
+}
+
+TEST_F(ControlsTest, GeometryInTwipsColoursAndFonts)
+{
+    EXPECT_EQ(f->client()->size(), QSize(469, 389));
+    EXPECT_EQ(f->Label1.geometry(), QRect(200, 264, 145, 23));
+    EXPECT_EQ(f->Label1.Left(), 3000);
+    EXPECT_EQ(f->BackColor(), 0x00FF8080u);
+    EXPECT_EQ(f->palette().color(QPalette::Window), QColor(0x80, 0x80, 0xFF));
+    struct Case { const char* name; const char* family; };
+    const Case cases[] = {{"ＭＳ ゴシック", "IPAGothic"}, {"ＭＳ Ｐゴシック", "IPAPGothic"},
+                          {"ＭＳ 明朝", "IPAMincho"}, {"ＭＳ Ｐ明朝", "IPAPMincho"}};
+    for (const Case& c : cases) {
+        f->Label1.setFontSpec(QString::fromUtf8(c.name), 11.25, true);
+        EXPECT_EQ(QFontInfo(f->Label1.font()).family(), c.family) << c.name;   // installed, not a fallback
+        EXPECT_EQ(f->Label1.FontName(), QString::fromUtf8(c.name));
+    }
+    EXPECT_DOUBLE_EQ(f->Label1.FontSize(), 11.25);
+    EXPECT_TRUE(f->Label1.FontBold());
+}
+
+TEST_F(ControlsTest, CommonDialogRemembersTheNameAndMatchesEitherCase)
+{
+    EXPECT_EQ(forms::CommonDialog::qtFilter("加算データ (*.ADT)|*.ADT"), "加算データ (*.ADT *.adt)");
+    auto& cd = f->CommonDialog1;
+    cd.InitDir = dir.path();
+    cd.Filter = "加算データ (*.ADT)|*.ADT";
+    cd.OverwritePrompt = true;
+    rec.answerNextFileDialog(dir.filePath("a.ADT"));
+    EXPECT_TRUE(cd.ShowSave());
+    rec.cancelNextFileDialog();
+    EXPECT_FALSE(cd.ShowOpen());
+    EXPECT_EQ(cd.FileName, dir.filePath("a.ADT"));   // kept after the cancel
+    ASSERT_EQ(rec.fileDialogs().size(), 2u);
+    EXPECT_TRUE(rec.fileDialogs()[0].options.overwritePrompt);
+    EXPECT_FALSE(rec.fileDialogs()[1].options.overwritePrompt);
+    EXPECT_EQ(rec.fileDialogs()[1].options.fileName, dir.filePath("a.ADT"));
+    EXPECT_EQ(rec.fileDialogs()[1].options.initialDir, dir.path());
+}
+
+} // namespace
