@@ -1,0 +1,190 @@
+// INSATSU and the printed tape, through the recording printer.
+#include "adding_fixture.h"
+
+#include <cmath>
+
+namespace sumlet::testing {
+namespace {
+
+using forms::MsgResult;
+using forms::PrintItem;
+using forms::testing::choose;
+using forms::testing::click;
+
+class TapePrintTest : public AddingTest {
+protected:
+    // Loads a tape of n values (k * 10 for entry k) from a file.
+    void loadValues(int n)
+    {
+        std::string bytes = std::to_string(n) + "," + std::to_string(5 * n * (n + 1)) + ",1\r\n";
+        for (int k = 1; k <= n; ++k)
+            bytes += std::to_string(k * 10) + "\r\n";
+        writeFile("p.ADT", bytes);
+        rec.answerNextFileDialog(dir.filePath("p.ADT"));
+        choose(form().M11);
+    }
+    INSATSU& openPrint()
+    {
+        forms::testing::clickToolbar(form().Toolbar1, 3);
+        INSATSU* p = prog().INSATSU_.get();
+        if (!p)
+            throw std::logic_error("INSATSU did not open");
+        return *p;
+    }
+    const forms::PrintDocument& lastDocument()
+    {
+        const auto& docs = rec.recordingPrinter().documents();
+        if (docs.empty())
+            throw std::logic_error("nothing printed");
+        return docs.back();
+    }
+    static const PrintItem* find(const forms::PrintPage& page, const QString& text)
+    {
+        for (const PrintItem& i : page.items)
+            if (i.text == text)
+                return &i;
+        return nullptr;
+    }
+};
+
+// Recorder metrics of the 9.5-point body font: "A" is 95 twips wide and
+// 228 twips high; a text of n half-width characters is n * 95 wide.
+constexpr double W = 95, H = 228;
+
+TEST_F(TapePrintTest, PrintsColumnsOfSixtyWithRightAlignedNumbersAndValues)
+{
+    open();
+    loadValues(61);
+    INSATSU& p = openPrint();
+    EXPECT_EQ(shared().ReturnFlag.num(), 1);
+    EXPECT_TRUE(p.Option1.Value());
+    click(p.Command1);
+
+    const auto& doc = lastDocument();
+    ASSERT_EQ(doc.pages.size(), 1u);
+    const auto& page = doc.pages[0];
+    ASSERT_GE(page.items.size(), 2u);
+    EXPECT_EQ(page.items[0].text, " ");
+    EXPECT_EQ(page.items[0].fontSize, 12);
+    EXPECT_EQ(page.items[1].text, "件数: 61 件　　　合計：18,910.");
+    EXPECT_DOUBLE_EQ(page.items[1].x, 7 * W);
+    EXPECT_DOUBLE_EQ(page.items[1].y, 2 * H);
+    EXPECT_EQ(page.items.size(), 2u + 2 * 61);
+
+    struct Where {
+        const char* text;
+        double right; // in w
+        int line;
+    };
+    for (const Where& w : {Where{"1:", 11, 1}, Where{"10.", 31, 1}, Where{"60:", 11, 60}, Where{"600.", 31, 60},
+                           Where{"61:", 38, 1}, Where{"610.", 58, 1}}) {
+        SCOPED_TRACE(w.text);
+        const PrintItem* i = find(page, QString::fromUtf8(w.text));
+        ASSERT_NE(i, nullptr);
+        EXPECT_DOUBLE_EQ(i->x, w.right * W - std::strlen(w.text) * W);
+        EXPECT_NEAR(i->y, (3 + 1.2 * w.line) * H, 1e-6);
+        EXPECT_EQ(i->fontName, "ＭＳ ゴシック");
+        EXPECT_EQ(i->fontSize, 9.5);
+    }
+
+    // Printed: the print form is gone and the tape is kept.
+    EXPECT_FALSE(prog().INSATSU_.Loaded());
+    EXPECT_TRUE(form().isActiveForm());
+    EXPECT_EQ(tape().EntryCount, 61);
+    EXPECT_EQ(form().G.TextMatrix(61, 1), "610. ");
+}
+
+TEST_F(TapePrintTest, FullPageOfTwoHundredFortyAndSecondPageWithHeading)
+{
+    open();
+    for (int n : {240, 241}) {
+        SCOPED_TRACE(n);
+        loadValues(n);
+        click(openPrint().Command1);
+        const auto& doc = lastDocument();
+        ASSERT_EQ(doc.pages.size(), n == 240 ? 1u : 2u);
+        const PrintItem* last = find(doc.pages[0], "2,400.");
+        ASSERT_NE(last, nullptr);
+        EXPECT_DOUBLE_EQ(last->x, (81 + 31) * W - 6 * W);
+        EXPECT_NEAR(last->y, (3 + 1.2 * 60) * H, 1e-6);
+        if (n == 241) {
+            const auto& p2 = doc.pages[1];
+            ASSERT_EQ(p2.items.size(), 3u);
+            EXPECT_EQ(p2.items[0].text, "件数: 241 件　　　合計：291,610.");
+            EXPECT_EQ(p2.items[0].text, doc.pages[0].items[1].text);
+            EXPECT_EQ(p2.items[1].text, "241:");
+            EXPECT_DOUBLE_EQ(p2.items[1].x, 11 * W - 4 * W);
+            EXPECT_EQ(p2.items[2].text, "2,410.");
+            EXPECT_DOUBLE_EQ(p2.items[2].x, 31 * W - 6 * W);
+            EXPECT_NEAR(p2.items[2].y, 4.2 * H, 1e-6);
+        }
+    }
+}
+
+TEST_F(TapePrintTest, WithoutLineNumbersValuesStayInPlace)
+{
+    open();
+    loadValues(61);
+    INSATSU& p = openPrint();
+    click(p.Option2);
+    EXPECT_EQ(tape().PrintLineNoMode, 1);
+    click(p.Command1);
+    const auto& page = lastDocument().pages.at(0);
+    EXPECT_EQ(page.items.size(), 2u + 61);
+    EXPECT_EQ(find(page, "1:"), nullptr);
+    const PrintItem* v = find(page, "610.");
+    ASSERT_NE(v, nullptr);
+    EXPECT_DOUBLE_EQ(v->x, 58 * W - 4 * W);
+    EXPECT_EQ(tape().PrintLineNoMode, 0); // the adding machine's activation resets it
+
+    // Opened again, it offers line numbers again.
+    INSATSU& again = openPrint();
+    EXPECT_TRUE(again.Option1.Value());
+    EXPECT_FALSE(again.Option2.Value());
+    EXPECT_EQ(tape().PrintLineNoMode, 0);
+    click(again.Command2);
+}
+
+TEST_F(TapePrintTest, EmptyTapePrintsTheHeadingOnly)
+{
+    open();
+    click(openPrint().Command1);
+    const auto& doc = lastDocument();
+    ASSERT_EQ(doc.pages.size(), 1u);
+    EXPECT_EQ(doc.pages[0].texts(), (QStringList{" ", "件数: 0 件　　　合計：0."}));
+}
+
+TEST_F(TapePrintTest, FailedPrintWarnsAndKeepsThePrintFormOpen)
+{
+    open();
+    enter(QStringLiteral("5"));
+    INSATSU& p = openPrint();
+    rec.recordingPrinter().failNextJob(QStringLiteral("no printer"));
+    rec.answerNextMessage(MsgResult::OK);
+    click(p.Command1);
+    ASSERT_EQ(rec.messages().size(), 1u);
+    EXPECT_EQ(rec.messages()[0].text, "印刷できませんでした！");
+    EXPECT_EQ(rec.messages()[0].title, "Check");
+    EXPECT_EQ(rec.messages()[0].icon, forms::MsgIcon::Exclamation);
+    ASSERT_TRUE(prog().INSATSU_.Loaded());
+
+    click(p.Command1); // the next try prints
+    EXPECT_EQ(rec.recordingPrinter().documents().size(), 1u);
+    EXPECT_FALSE(prog().INSATSU_.Loaded());
+}
+
+TEST_F(TapePrintTest, CancelPrintsNothingAndKeepsTheTape)
+{
+    open();
+    enter(QStringLiteral("5"));
+    click(openPrint().Command2);
+    EXPECT_TRUE(rec.recordingPrinter().documents().empty());
+    EXPECT_FALSE(prog().INSATSU_.Loaded());
+    EXPECT_TRUE(form().isActiveForm());
+    EXPECT_EQ(form().G.TextMatrix(1, 1), "5. ");
+    EXPECT_EQ(form().Label2.Caption(), "5. ");
+    EXPECT_EQ(forms::testing::focusName(form()), "Text1");
+}
+
+} // namespace
+} // namespace sumlet::testing
