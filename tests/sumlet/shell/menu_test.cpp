@@ -107,23 +107,31 @@ TEST_F(MenuTest, CalculatorThatCannotStartIsWarnedAbout)
 TEST_F(MenuTest, ClosingTheVersionBoxReadsTheSettingsAgain)
 {
     MENU& m = start();
-    bool seen = false;
-    rec.onNextModal("VER", [&](forms::Form& f) {
-        auto& ver = static_cast<VER&>(f);
-        EXPECT_EQ(ver.Caption(), "　ﾊﾞｰｼﾞｮﾝ情報");
-        EXPECT_EQ(ver.Label1.Caption(), "Tesk加算・集計器");
-        EXPECT_EQ(ver.Label3.Caption(), "Version：　２．３３");
-        EXPECT_FALSE(ver.Label4.Caption().isEmpty());
-        writeSettings("\"/written/while/open\",1,2,3\r\n");
-        seen = true;
-        click(ver.Command1);
-    });
-    ASSERT_TRUE(m.triggerShortcut(Qt::Key_V, Qt::ControlModifier));
-    EXPECT_TRUE(seen);
-    EXPECT_FALSE(prog().VER_.Loaded());
-    EXPECT_TRUE(m.isActiveForm());
-    EXPECT_EQ(shared().DataFolder.text(), "/written/while/open");
-    EXPECT_EQ(shared().SetqReserved4, runtime::Value(3));
+    for (bool closeBox : {false, true}) {
+        SCOPED_TRACE(closeBox ? "close box" : "閉じる");
+        const std::string folder = closeBox ? "/closed/by/box" : "/closed/by/button";
+        bool seen = false;
+        rec.onNextModal("VER", [&](forms::Form& f) {
+            auto& ver = static_cast<VER&>(f);
+            EXPECT_EQ(ver.Caption(), "　ﾊﾞｰｼﾞｮﾝ情報");
+            EXPECT_EQ(ver.Label1.Caption(), "Tesk加算・集計器");
+            EXPECT_EQ(ver.Label3.Caption(), "Version：　２．３３");
+            EXPECT_FALSE(ver.Label4.Caption().isEmpty());
+            EXPECT_FALSE(m.isActiveForm());
+            writeSettings("\"" + folder + "\",1,2,3\r\n");
+            seen = true;
+            if (closeBox)
+                prog().forms().closeRequested(ver);
+            else
+                click(ver.Command1);
+        });
+        ASSERT_TRUE(m.triggerShortcut(Qt::Key_V, Qt::ControlModifier));
+        EXPECT_TRUE(seen);
+        EXPECT_FALSE(prog().VER_.Loaded());
+        EXPECT_TRUE(m.isActiveForm());
+        EXPECT_EQ(shared().DataFolder.text(), folder);
+        EXPECT_EQ(shared().SetqReserved4, runtime::Value(3));
+    }
 }
 
 TEST_F(MenuTest, OneMainFormAtATime)
