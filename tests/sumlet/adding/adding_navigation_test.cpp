@@ -53,6 +53,8 @@ TEST_F(AddingTest, BackToTheMenuEmptiesEverythingAndClosesThePrintForm)
     EXPECT_EQ(tape().EntryCount, 0);
     EXPECT_EQ(tape().EntryTotal, 0);
 
+    // The tape is made on the first activation whatever the flag holds.
+    shared().ReturnFlag = 1;
     click(prog().MENU_->Command8);
     SUMLET& again = form();
     EXPECT_EQ(screen(), (Screen{}));

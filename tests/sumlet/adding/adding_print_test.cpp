@@ -1,6 +1,11 @@
 // INSATSU and the printed tape, through the recording printer.
 #include "adding_fixture.h"
 
+#include "forms/qt_services.h"
+#include "sumlet/adding/tape_print.h"
+
+#include <QProcess>
+#include <QStandardPaths>
 #include <cmath>
 
 namespace sumlet::testing {
@@ -94,33 +99,6 @@ TEST_F(TapePrintTest, PrintsColumnsOfSixtyWithRightAlignedNumbersAndValues)
     EXPECT_EQ(form().G.TextMatrix(61, 1), "610. ");
 }
 
-TEST_F(TapePrintTest, FullPageOfTwoHundredFortyAndSecondPageWithHeading)
-{
-    open();
-    for (int n : {240, 241}) {
-        SCOPED_TRACE(n);
-        loadValues(n);
-        click(openPrint().Command1);
-        const auto& doc = lastDocument();
-        ASSERT_EQ(doc.pages.size(), n == 240 ? 1u : 2u);
-        const PrintItem* last = find(doc.pages[0], "2,400.");
-        ASSERT_NE(last, nullptr);
-        EXPECT_DOUBLE_EQ(last->x, (81 + 31) * W - 6 * W);
-        EXPECT_NEAR(last->y, (3 + 1.2 * 60) * H, 1e-6);
-        if (n == 241) {
-            const auto& p2 = doc.pages[1];
-            ASSERT_EQ(p2.items.size(), 3u);
-            EXPECT_EQ(p2.items[0].text, "件数: 241 件　　　合計：291,610.");
-            EXPECT_EQ(p2.items[0].text, doc.pages[0].items[1].text);
-            EXPECT_EQ(p2.items[1].text, "241:");
-            EXPECT_DOUBLE_EQ(p2.items[1].x, 11 * W - 4 * W);
-            EXPECT_EQ(p2.items[2].text, "2,410.");
-            EXPECT_DOUBLE_EQ(p2.items[2].x, 31 * W - 6 * W);
-            EXPECT_NEAR(p2.items[2].y, 4.2 * H, 1e-6);
-        }
-    }
-}
-
 TEST_F(TapePrintTest, WithoutLineNumbersValuesStayInPlace)
 {
     open();
@@ -184,6 +162,33 @@ TEST_F(TapePrintTest, CancelPrintsNothingAndKeepsTheTape)
     EXPECT_EQ(form().G.TextMatrix(1, 1), "5. ");
     EXPECT_EQ(form().Label2.Caption(), "5. ");
     EXPECT_EQ(forms::testing::focusName(form()), "Text1");
+}
+
+// The same print rendered into a PDF file by the real printer.
+TEST_F(TapePrintTest, RendersReadablePdfPages)
+{
+    forms::QtPrinter printer{rec, forms::QtPrinter::Target::PdfOnly};
+    printer.setPdfFolder(dir.path());
+    const QString pdf = dir.filePath("tape.pdf");
+    rec.answerNextFileDialog(pdf);
+    AddingTape t;
+    for (int k = 1; k <= 241; ++k)
+        t.record(k * 10);
+    ASSERT_EQ(printTape(printer, t, true), forms::PrintOutcome::Printed) << printer.errorText().toStdString();
+
+    const QString pdftotext = QStandardPaths::findExecutable("pdftotext");
+    ASSERT_FALSE(pdftotext.isEmpty()) << "pdftotext (poppler-utils) is needed";
+    QProcess proc;
+    proc.start(pdftotext, {"-layout", pdf, "-"});
+    ASSERT_TRUE(proc.waitForFinished(30000));
+    const QString text = QString::fromUtf8(proc.readAllStandardOutput());
+    EXPECT_EQ(text.count("件数: 241 件"), 2) << text.toStdString();
+    EXPECT_TRUE(text.contains("合計：291,610.")) << text.toStdString();
+    EXPECT_TRUE(text.contains("240:")) << text.toStdString();
+    EXPECT_TRUE(text.contains("2,410.")) << text.toStdString();
+    EXPECT_EQ(text.count(QChar('\f')), 2) << text.toStdString();
+    if (qEnvironmentVariableIsSet("ADDING_KEEP_PDF"))
+        QFile::copy(pdf, qEnvironmentVariable("ADDING_KEEP_PDF"));
 }
 
 } // namespace

@@ -94,20 +94,5 @@ TEST(TapeFileRead, AcceptsSoundFilesOnly)
     }
 }
 
-TEST(TapeFileRead, TakeOverReplacesCountTotalAndValues)
-{
-    AddingTape t = tapeOf({9, 9, 9, 9});
-    takeOver(t, contents(2, 50, 1, {20, 30}));
-    EXPECT_EQ(t.EntryCount, 2);
-    EXPECT_EQ(t.EntryTotal, 50);
-    EXPECT_EQ(t.SavedTopRow, 1);
-    EXPECT_EQ(t.value(1), 20);
-    EXPECT_EQ(t.value(2), 30);
-    t.record(5); // the next entry goes on from the loaded tape
-    EXPECT_EQ(t.EntryCount, 3);
-    EXPECT_EQ(t.value(3), 5);
-    EXPECT_EQ(t.EntryTotal, 55);
-}
-
 } // namespace
 } // namespace sumlet
