@@ -8,6 +8,7 @@
 #include <QPainter>
 #include <QStyle>
 #include <QApplication>
+#include <QLayout>
 #include <QToolButton>
 
 namespace forms {
@@ -131,6 +132,11 @@ Toolbar::Toolbar(QWidget* parent, const char* name) : QToolBar(host(parent)), Co
     setFloatable(false);
     setIconSize(QSize(16, 16));
     setToolButtonStyle(Qt::ToolButtonIconOnly);
+    setContentsMargins(0, 0, 0, 0);
+    if (layout()) {
+        layout()->setContentsMargins(0, 0, 0, 0);
+        layout()->setSpacing(0);
+    }
 }
 
 int Toolbar::addButton(const QString& toolTip, const QIcon& icon)
@@ -143,6 +149,7 @@ int Toolbar::addButton(const QString& toolTip, const QIcon& icon)
     connect(a, &QAction::triggered, this, [this, index] {
         fire([this, index] { if (ButtonClick) ButtonClick(index); });
     });
+    if (QWidget* b = widgetForAction(a)) b->setFixedSize(23, 22);   // the old toolbar's button size
     buttons_.push_back(a);
     return index;
 }
@@ -199,7 +206,6 @@ QIcon stockIcon(StockIcon which)
     switch (which) {
     case StockIcon::Open: return st->standardIcon(QStyle::SP_DialogOpenButton);
     case StockIcon::Save: return st->standardIcon(QStyle::SP_DialogSaveButton);
-    case StockIcon::Help: return st->standardIcon(QStyle::SP_DialogHelpButton);
     default: break;
     }
     QPixmap pm(16, 16);
@@ -232,6 +238,18 @@ QIcon stockIcon(StockIcon which)
         p.drawRect(1, 1, 8, 10);
         p.drawRect(6, 4, 8, 10);
         break;
+    case StockIcon::Help: {
+        p.setRenderHint(QPainter::Antialiasing, true);
+        p.setPen(QColor(0, 0, 160));
+        p.setBrush(QColor(255, 255, 200));
+        p.drawEllipse(1, 1, 13, 13);
+        QFont f = p.font();
+        f.setBold(true);
+        f.setPixelSize(11);
+        p.setFont(f);
+        p.drawText(QRect(1, 1, 14, 14), Qt::AlignCenter, QStringLiteral("?"));
+        break;
+    }
     case StockIcon::List:
     default:
         p.setPen(Qt::black);

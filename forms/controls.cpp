@@ -296,6 +296,25 @@ Frame::~Frame() { releaseControlChildren(this, form()); }
 
 void Frame::setCaption(const QString& c) { setTitle(displayText(c)); }
 
+void Frame::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    const QFontMetrics fm(font());
+    const bool titled = !title().isEmpty();
+    const int top = titled ? fm.height() / 2 : 0;
+    const QRect r = rect().adjusted(0, top, -2, -2);
+    p.setPen(palette().color(QPalette::Dark));
+    p.drawRect(r);
+    p.setPen(palette().color(QPalette::Light));
+    p.drawRect(r.translated(1, 1));
+    if (titled) {
+        const QRect t(6, 0, fm.horizontalAdvance(title()) + 4, fm.height());
+        p.fillRect(t, palette().window());
+        p.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
+        p.drawText(t, Qt::AlignCenter, title());
+    }
+}
+
 // ---- PictureBox -----------------------------------------------------------
 
 PictureBox::PictureBox(QWidget* parent, const char* name) : QFrame(host(parent)), ControlCore(this, name)

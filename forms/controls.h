@@ -123,6 +123,9 @@ public:
     void setCaption(const QString& c);
     QString Caption() const { return title(); }
     bool canTakeFocus() const override { return false; }
+protected:
+    // Drawn flat in its own back colour with an etched border.
+    void paintEvent(QPaintEvent* e) override;
 };
 
 // Picture box: a plain container with a back colour and an optional picture.

@@ -57,7 +57,7 @@ QVariant FlexGridModel::data(const QModelIndex& i, int role) const
 {
     if (!i.isValid()) return {};
     if (role == Qt::DisplayRole || role == Qt::AccessibleTextRole) return cell(i.row(), i.column());
-    if (role == Qt::TextAlignmentRole) return QVariant::fromValue(alignmentFor(i.row(), i.column()));
+    if (role == Qt::TextAlignmentRole) return int(alignmentFor(i.row(), i.column()));
     return {};
 }
 
@@ -66,7 +66,7 @@ QVariant FlexGridModel::headerData(int section, Qt::Orientation o, int role) con
     const int r = o == Qt::Horizontal ? 0 : section;
     const int c = o == Qt::Horizontal ? section : 0;
     if (role == Qt::DisplayRole) return cell(r, c);
-    if (role == Qt::TextAlignmentRole) return QVariant::fromValue(alignmentFor(r, c));
+    if (role == Qt::TextAlignmentRole) return int(alignmentFor(r, c));
     return {};
 }
 

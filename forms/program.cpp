@@ -14,7 +14,8 @@ namespace {
 void bringToFront(Form& f)
 {
     if (QGuiApplication::platformName() == QLatin1String("offscreen")) return;
-    bringToFront(f);
+    f.raise();
+    f.activateWindow();
 }
 } // namespace
 

@@ -169,10 +169,10 @@ TEST_F(GridTest, AlignmentsOfFixedAndOtherCells)
     g().setColAlignment(0, 7);
     g().setColAlignment(1, 7);
     g().setColAlignment(2, 4);
-    auto align = [this](int r, int c) {
-        if (r == 0) return g().model().headerData(c, Qt::Horizontal, Qt::TextAlignmentRole).value<Qt::Alignment>();
-        if (c == 0) return g().model().headerData(r, Qt::Vertical, Qt::TextAlignmentRole).value<Qt::Alignment>();
-        return g().model().data(g().model().index(r, c), Qt::TextAlignmentRole).value<Qt::Alignment>();
+    auto align = [this](int r, int c) -> Qt::Alignment {
+        if (r == 0) return Qt::Alignment(g().model().headerData(c, Qt::Horizontal, Qt::TextAlignmentRole).toInt());
+        if (c == 0) return Qt::Alignment(g().model().headerData(r, Qt::Vertical, Qt::TextAlignmentRole).toInt());
+        return Qt::Alignment(g().model().data(g().model().index(r, c), Qt::TextAlignmentRole).toInt());
     };
     EXPECT_EQ(align(0, 0), Qt::AlignHCenter | Qt::AlignVCenter);
     EXPECT_EQ(align(1, 0), Qt::AlignHCenter | Qt::AlignVCenter);   // fixed column: fixed alignment
