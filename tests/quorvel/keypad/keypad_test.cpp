@@ -292,6 +292,7 @@ TEST(KeypadMemory, Keys)
         {"C keeps the memory", {{"7 M+ C", "0.", "memory"}, {"MR", "7."}}},
         {"AC clears the memory", {{"7 M+ AC", "0.", ""}, {"MR", "0."}}},
         {"CE keeps the memory", {{"7 M+ CE", "0.", "memory"}, {"MR", "7."}}},
+        {"C clears the pending operation", {{"4 M+ 5 + C", "0.", "memory"}, {"3 =", "3."}}},
         {"MR of 10^12", {{"999999999999 M+ 1 M+ MR", "1,000,000E"}, {"5 + =", "1,000,000E"}}},
         {"memory keys run in the overflow state", {{"999999999999 + 1 = MC", "1,000,000E", ""}, {"MR", "0E"}}},
         {"MR of -10^13", {{"1 M- 9999999999999 M- MR", "-10,000,000E"}}},
@@ -307,29 +308,6 @@ TEST(KeypadMemory, Keys)
     EXPECT_EQ(k.display, "999,999,999,998.");
     EXPECT_EQ(k.N, " 999999999998");
     EXPECT_EQ(k.KI, "=");
-}
-
-TEST(KeypadClear, CVersusACVersusCE)
-{
-    Keypad k = started();
-    run(k, "4 M+ 3 * 4 = 5 +");
-    run(k, "CE");
-    EXPECT_EQ(k.display, "0.");
-    EXPECT_EQ(k.KI, "+");
-    EXPECT_EQ(k.NUM, 5);
-
-    run(k, "C");
-    EXPECT_EQ(k.display, "0.");
-    EXPECT_EQ(k.N, "0");
-    EXPECT_EQ(k.KI, "");
-    EXPECT_EQ(k.KII, "");
-    EXPECT_EQ(k.NUM, 0);
-    EXPECT_EQ(k.MEM1, 4);
-    EXPECT_EQ(k.memoryIndicator, "memory");
-
-    run(k, "AC");
-    EXPECT_EQ(k.MEM1, 0);
-    EXPECT_EQ(k.memoryIndicator, "");
 }
 
 TEST(KeypadKeyboard, KeyCodes)
