@@ -130,8 +130,10 @@ bool ControlCore::hasLogicalFocus() const
 void ControlCore::fire(const std::function<void()>& handler) const
 {
     if (!handler) return;
-    if (Form* f = form())
+    if (Form* f = form()) {
+        if (!f->isLoaded()) return;   // an unloaded form runs no handler
         f->program().dispatch(handler);
+    }
     else
         handler();
 }

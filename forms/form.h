@@ -50,6 +50,11 @@
 //   rec.onNextModal("VER", [&](forms::Form& f) { ... click in f ... });
 //   EXPECT_EQ(rec.messages().back().title, "Check");  rec.clipboard(); rec.beeps();
 // A box, file dialog or modal form that nobody scripted fails the test.
+//
+// Notes: an unloaded form is deleted later (never inside its own handler);
+// hold forms through their FormSlot, not by pointer. A form's destructor must
+// not touch program state. An error thrown out of a handler (FormsError) is
+// reported through Services::UnhandledError, never passed on silently.
 #pragma once
 
 #include "forms/control.h"

@@ -105,4 +105,22 @@ TEST_F(ActivationTest, WhileAModalFormIsUpOtherFormsDoNotActivate)
     EXPECT_EQ(log, QStringList({"B", "A"}));   // B shown, then A when B has gone
 }
 
+TEST(RealModalTest, NestedLoopEndsWhenTheModalFormUnloads)
+{
+    forms::QtServices qt;
+    QTemporaryDir d;
+    QStringList log;
+    forms::Program p{qt, d.path(), "TEST"};
+    forms::FormSlot<ActForm> A{p, [&] { return std::make_unique<ActForm>(p, "A", log); }};
+    forms::FormSlot<ActForm> B{p, [&] { return std::make_unique<ActForm>(p, "B", log); }};
+    A.Show();
+    B->Command1.Click = [&] { B.Unload(); };
+    QTimer::singleShot(20, [&] { forms::testing::click(B->Command1); });
+    B.ShowModal();   // returns once the click has unloaded B
+    log << "returned";
+    EXPECT_EQ(log, QStringList({"A", "B", "A", "returned"}));
+    EXPECT_FALSE(B.Loaded());
+    EXPECT_EQ(p.forms().activeForm(), A.get());
+}
+
 } // namespace
