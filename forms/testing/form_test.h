@@ -29,6 +29,10 @@ protected:
                               << m->windowTitle().toStdString();
                 m->close();
             }
+            if (QWidget* m = QApplication::activePopupWidget()) {
+                ADD_FAILURE() << "unexpected pop-up: " << m->metaObject()->className();
+                m->close();
+            }
         });
         watchdog_.start();
     }

@@ -3,7 +3,10 @@
 #include "forms/testing/form_test.h"
 #include "qt_print.h"
 
+#include <QMenu>
+#include <QMessageBox>
 #include <QStringList>
+#include <gtest/gtest-spi.h>
 
 namespace {
 
@@ -218,6 +221,16 @@ TEST_F(LifecycleTest, UnscriptedModalIsClosedAndReported)
     EXPECT_TRUE(rec.unscripted().front().contains("modal form B"));
     EXPECT_FALSE(p.B.Loaded());
     rec.clearUnscripted();   // expected here
+}
+
+// A real modal window that a test did not expect fails the test and is
+// closed by the fixture's watchdog instead of hanging the run.
+class WatchdogTest : public FormTest {};
+
+TEST_F(WatchdogTest, UnexpectedRealModalWindowFailsInsteadOfHanging)
+{
+    EXPECT_NONFATAL_FAILURE(QMessageBox::information(nullptr, "t", "nobody answers"), "unexpected modal window");
+    EXPECT_NONFATAL_FAILURE(QMenu("m").exec(QPoint(0, 0)), "unexpected pop-up");
 }
 
 } // namespace
