@@ -223,10 +223,8 @@ void FlexGrid::setRows(int n)
 void FlexGrid::setCols(int n)
 {
     if (n < 1) throw FormsError(30010, QStringLiteral("Invalid Col value"));
-    const int old = model_.cols();
     model_.resize(model_.rows(), n);
     colWidthTw_.resize(size_t(n), 960);
-    (void)old;
     col_ = std::min(col_, n - 1);
     colSel_ = std::min(colSel_, n - 1);
     applySize();
@@ -511,12 +509,8 @@ void FlexGrid::mouseMoveEvent(QMouseEvent* e)
 
 void FlexGrid::mouseReleaseEvent(QMouseEvent* e)
 {
-    const bool wasDragging = dragging_;
     dragging_ = false;
-    if (e->button() == Qt::LeftButton && isEnabled()) {
-        (void)wasDragging;
-        fire(Click);
-    }
+    if (e->button() == Qt::LeftButton && isEnabled()) fire(Click);
     e->accept();
 }
 

@@ -164,7 +164,6 @@ private:
     std::vector<Menu*> menus_;
     ControlCore* focused_ = nullptr;
     bool loaded_ = true;
-    bool shownOnce_ = false;
     QString fontName_;
 };
 

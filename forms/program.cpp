@@ -134,7 +134,6 @@ void FormManager::show(Form& f)
     if (program_.Ended() || !isLoaded(&f)) return;
     f.QWidget::show();
     bringToFront(f);
-    f.shownOnce_ = true;
     if (active_ != &f) activate(f);
 }
 
@@ -149,7 +148,6 @@ void FormManager::showModal(Form& f)
     modalDepth_.push_back(program_.dispatchDepth());
     f.QWidget::show();
     bringToFront(f);
-    f.shownOnce_ = true;
     activate(f);
     if (guard && isLoaded(guard) && guard->isVisible() && !program_.Ended()) program_.services().RunModal(f);
     modal_.pop_back();
