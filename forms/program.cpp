@@ -104,18 +104,32 @@ void FormManager::activate(Form& f)
     if (isLoaded(&f) && f.isVisible()) giveInitialFocus(f);
 }
 
-void FormManager::giveInitialFocus(Form& f)
+namespace {
+std::vector<ControlCore*> byTabIndex(const Form& f)
 {
-    if (f.ActiveControl()) return;
     std::vector<ControlCore*> cs = f.controls();
     std::stable_sort(cs.begin(), cs.end(), [](ControlCore* a, ControlCore* b) { return a->TabIndex() < b->TabIndex(); });
+    return cs;
+}
+
+// Tab order follows TabIndex; set once, when the form first shows.
+void applyTabOrder(Form& f)
+{
+    if (f.property("forms_tabOrder").toBool()) return;
+    f.setProperty("forms_tabOrder", true);
     QWidget* prev = nullptr;
-    for (ControlCore* c : cs) {
+    for (ControlCore* c : byTabIndex(f)) {
         if (!c->canTakeFocus()) continue;
         if (prev) QWidget::setTabOrder(prev, c->widget());
         prev = c->widget();
     }
-    for (ControlCore* c : cs) {
+}
+} // namespace
+
+void FormManager::giveInitialFocus(Form& f)
+{
+    if (f.ActiveControl()) return;
+    for (ControlCore* c : byTabIndex(f)) {
         f.focusControl(c);
         if (f.ActiveControl()) return;
     }
@@ -132,6 +146,7 @@ void FormManager::forgetActive(Form& f)
 void FormManager::show(Form& f)
 {
     if (program_.Ended() || !isLoaded(&f)) return;
+    applyTabOrder(f);
     f.QWidget::show();
     bringToFront(f);
     if (active_ != &f) activate(f);
@@ -146,6 +161,7 @@ void FormManager::showModal(Form& f)
     f.setWindowModality(Qt::ApplicationModal);
     modal_.push_back(&f);
     modalDepth_.push_back(program_.dispatchDepth());
+    applyTabOrder(f);
     f.QWidget::show();
     bringToFront(f);
     activate(f);

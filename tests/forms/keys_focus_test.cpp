@@ -4,6 +4,7 @@
 #include "forms/testing/form_test.h"
 #include "qt_print.h"
 
+#include <QApplication>
 #include <QRegularExpression>
 #include <QTest>
 
@@ -22,6 +23,10 @@ public:
         Command1.setCaption("実行");
         Frame1.Move(1800, 120, 2000, 1500);
         Text3.Move(120, 240, 1500, 300);
+        Text1.setTabIndex(0);
+        Command1.setTabIndex(1);   // before Text2, although made after it
+        Text2.setTabIndex(2);
+        Text3.setTabIndex(3);
         Text1.KeyDown = [this](int code, int shift) { log << QStringLiteral("D%1/%2").arg(code).arg(shift); };
         Text1.KeyPress = [this](int& k) {
             log << QStringLiteral("P%1").arg(k);
@@ -166,6 +171,18 @@ TEST_F(KeysTest, FocusMovesWithEventsAndSkipsDisabledOrHidden)
     EXPECT_EQ(f->ActiveControl(), &f->Text3);
     EXPECT_TRUE(f->log.isEmpty());
     EXPECT_EQ(forms::testing::focusName(f->Text2), "Text3");
+}
+
+TEST_F(KeysTest, TabFollowsTabIndexAndRaisesFocusEvents)
+{
+    QApplication::setActiveWindow(f.get());
+    f->Text1.SetFocus();
+    f->log.clear();
+    QTest::keyClick(&f->Text1, Qt::Key_Tab);
+    EXPECT_EQ(f->ActiveControl(), &f->Command1);
+    QTest::keyClick(&f->Command1, Qt::Key_Tab);
+    EXPECT_EQ(f->ActiveControl(), &f->Text2);
+    EXPECT_EQ(f->log, QStringList({"Lost1", "Got2"}));   // no KeyDown for Tab
 }
 
 TEST_F(KeysTest, WarningBeepsShowsCheckBoxAndRefocuses)
