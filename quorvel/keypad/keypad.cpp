@@ -370,8 +370,8 @@ KeyOutcome Keypad::memoryClear()
 {
     memoryIndicator.clear();
     MEM1 = 0;
-    // In the overflow state the accumulator holds the shrunk value: keep the E.
-    display = ER == 1 ? overflowDisplay(NUM) : show(NUM);
+    // The accumulator again, also in the overflow state (the keys stay blocked).
+    display = show(NUM);
     return kFocus;
 }
 

@@ -294,7 +294,10 @@ TEST(KeypadMemory, Keys)
         {"CE keeps the memory", {{"7 M+ CE", "0.", "memory"}, {"MR", "7."}}},
         {"C clears the pending operation", {{"4 M+ 5 + C", "0.", "memory"}, {"3 =", "3."}}},
         {"MR of 10^12", {{"999999999999 M+ 1 M+ MR", "1,000,000E"}, {"5 + =", "1,000,000E"}}},
-        {"memory keys run in the overflow state", {{"999999999999 + 1 = MC", "1,000,000E", ""}, {"MR", "0E"}}},
+        {"memory keys run in the overflow state",
+         {{"999999999999 + 1 = MC", "1,000,000.", ""}, {"5 +", "1,000,000."}, {"MR", "0E"}, {"C 2 =", "2."}}},
+        {"MC after an overflowing MR shows the accumulator",
+         {{"999999999999 M+ 1 M+ 5 + 3 = MR", "1,000,000E"}, {"MC", "8.", ""}, {"4 =", "8."}}},
         {"MR of -10^13", {{"1 M- 9999999999999 M- MR", "-10,000,000E"}}},
     });
 
