@@ -55,6 +55,8 @@
 // hold forms through their FormSlot, not by pointer. A form's destructor must
 // not touch program state. An error thrown out of a handler (FormsError) is
 // reported through Services::UnhandledError, never passed on silently.
+// End() cannot stop the C++ code that called ShowModal: when a modal form
+// may end the program, the caller checks program().Ended() after it.
 #pragma once
 
 #include "forms/control.h"

@@ -67,6 +67,12 @@ FormManager::~FormManager()
 void FormManager::adopt(std::unique_ptr<Form> form, std::function<void()> onGone)
 {
     Form* f = form.get();
+    if (program_.Ended()) {
+        f->loaded_ = false;
+        if (onGone) onGone();
+        graveyard_.push_back(std::move(form));
+        return;
+    }
     f->loaded_ = true;
     loaded_.push_back(Entry{std::move(form), std::move(onGone)});
     everLoaded_ = true;

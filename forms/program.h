@@ -112,13 +112,13 @@ public:
     // Builds the form and runs Form_Load when it is not loaded.
     T& Load()
     {
-        if (!form_) {
-            auto made = make_();
-            T* raw = made.get();
-            form_ = raw;
-            program_.forms().adopt(std::move(made), [this, raw] { if (form_ == raw) form_ = nullptr; });
-        }
-        return *form_;
+        if (form_) return *form_;
+        auto made = make_();
+        T* raw = made.get();
+        form_ = raw;
+        // After End the form is built but never loaded (it goes straight away).
+        program_.forms().adopt(std::move(made), [this, raw] { if (form_ == raw) form_ = nullptr; });
+        return *raw;
     }
     T& operator*() { return Load(); }
     T* operator->() { return &Load(); }

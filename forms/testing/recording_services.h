@@ -83,6 +83,7 @@ public:
     QStringList unusedScripts() const;
     // Forgets the unscripted records (a test that expected them).
     void clearUnscripted() { unscripted_.clear(); }
+    void clearUnhandledErrors() { errors_.clear(); }
     RecordingPrinter& recordingPrinter() { return printer_; }
 
     void setScreenSizeTwips(QSize s) { screen_ = s; }

@@ -223,6 +223,47 @@ TEST_F(LifecycleTest, UnscriptedModalIsClosedAndReported)
     rec.clearUnscripted();   // expected here
 }
 
+TEST_F(LifecycleTest, CloseBoxRunsFormUnloadWhichMayCancel)
+{
+    p.A.Show();
+    p.B.Show();
+    take();
+    p.B->cancelUnload = true;
+    p.B->close();
+    EXPECT_TRUE(p.B.Loaded());
+    p.B->cancelUnload = false;
+    p.B->close();
+    EXPECT_FALSE(p.B.Loaded());
+    EXPECT_EQ(take(), QStringList({"B.Unload", "B.Unload", "A.Activate"}));
+}
+
+TEST_F(LifecycleTest, EndInsideAModalFormEndsEverything)
+{
+    p.A.Show();
+    p.A->onCommand1 = [this] {
+        p.B.ShowModal();
+        p.log.events << "after";   // the handler goes on; nothing is shown any more
+        p.C.Show();
+    };
+    rec.onNextModal("B", [this](forms::Form&) { p.B->End(); });
+    forms::testing::click(p.A->Command1);
+    EXPECT_TRUE(rec.ended());
+    EXPECT_FALSE(p.A.Loaded());
+    EXPECT_FALSE(p.C.Loaded());
+    EXPECT_EQ(take(), QStringList({"A.Load", "A.Activate", "B.Load", "B.Activate", "after"}));
+}
+
+TEST_F(LifecycleTest, ErrorsThrownByHandlersAreReported)
+{
+    p.A.Show();
+    p.A->onCommand1 = [] { throw forms::FormsError(381, "Subscript out of range"); };
+    forms::testing::click(p.A->Command1);
+    ASSERT_EQ(rec.unhandledErrors().size(), 1);
+    EXPECT_TRUE(rec.unhandledErrors().front().contains("381"));
+    rec.clearUnhandledErrors();
+    EXPECT_TRUE(p.A.Loaded());   // the program goes on
+}
+
 // A real modal window that a test did not expect fails the test and is
 // closed by the fixture's watchdog instead of hanging the run.
 class WatchdogTest : public FormTest {};
