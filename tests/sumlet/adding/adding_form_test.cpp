@@ -213,12 +213,21 @@ TEST_F(AddingTest, GuidePanelShowsElevenLines)
     EXPECT_FALSE(f.Picture1.Visible());
     click(f.Command4);
     EXPECT_TRUE(f.Picture1.isVisible());
-    const QStringList lines = f.Label3.Caption().split(QStringLiteral("\r\n"));
-    ASSERT_EQ(lines.size(), 11);
-    EXPECT_EQ(lines[0], "● 加算のみです。");
-    EXPECT_EQ(lines[3], "　 押すと加算されます。");
-    EXPECT_EQ(lines[8], "　 されますので検算に便利です。");
-    EXPECT_EQ(lines[10], "● 「**」ｴﾝﾀｰでクリアボタンと同じです。");
+    // Eleven lines joined by CR LF, no break before the first or after the last.
+    const QStringList lines{
+        "● 加算のみです。",
+        "● 入力確定はエンターキーのみです。",
+        "● 数字キーで数字を入れてエンターキーを",
+        "　 押すと加算されます。",
+        "● 戻って訂正や取消はできません。",
+        "● ＋－×÷ は各入力毎一度だけ使えます。",
+        "● ﾌｧｲﾙを開いて継続して入力できます。",
+        "● ｢クリア｣ボタンで直前の合計分が表示",
+        "　 されますので検算に便利です。",
+        "● １０００件までです。",
+        "● 「**」ｴﾝﾀｰでクリアボタンと同じです。",
+    };
+    EXPECT_EQ(f.Label3.Caption(), lines.join(QStringLiteral("\r\n")));
     EXPECT_EQ(QString::fromStdString(shared().WorkStr), f.Label3.Caption());
     EXPECT_EQ(forms::testing::focusName(f), "Text1");
     click(f.Command5);
