@@ -7,6 +7,7 @@
 #include "sumlet/shell/program_commands.h"
 #include "sumlet/shell/settings.h"
 #include "sumlet/shell/menu_form.h"
+#include "sumlet/shell/pictures.h"
 
 namespace sumlet {
 
@@ -30,6 +31,8 @@ FILECTL::FILECTL(Program& program) : Form(program, "FILECTL"), prog(program)
     Frame1.setVisible(false);
     Drive1.Move(120, 240, 2295, 300);
     Dir1.Move(120, 600, 3975, 1500);
+    keepSystemColours(Drive1);
+    keepSystemColours(Dir1);
 
     Command2.Move(3480, 3600, 975, 375);
     Command2.setCaption(QStringLiteral("参照"));
