@@ -118,14 +118,5 @@ TEST_F(SettingsTest, FileThatCannotBeCreatedLeavesTheProgramFolderInMemory)
     EXPECT_FALSE(rec.ended());
 }
 
-TEST_F(SettingsTest, UnreadableFileIsPassedOverSilently)
-{
-    QDir(dir.path()).mkdir("SETQ.DAT");   // a folder in the file's place
-    start();
-    EXPECT_TRUE(shared().DataFolder.isEmpty());
-    EXPECT_TRUE(rec.messages().empty());
-    EXPECT_TRUE(prog().MENU_.Loaded());
-}
-
 } // namespace
 } // namespace sumlet::testing
