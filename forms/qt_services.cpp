@@ -180,16 +180,10 @@ MsgResult QtServices::MsgBox(const QString& text, MsgButtons buttons, MsgIcon ic
 
 void QtServices::Beep() { QApplication::beep(); }
 
-static QString startPath(const FileDialogOptions& o)
-{
-    const QString name = QFileInfo(o.fileName).fileName();
-    if (o.initialDir.isEmpty()) return o.fileName;
-    return name.isEmpty() ? o.initialDir : QDir(o.initialDir).filePath(name);
-}
 
 std::optional<QString> QtServices::OpenFileDialog(const FileDialogOptions& o, QWidget* owner)
 {
-    const QString f = QFileDialog::getOpenFileName(owner, o.title, startPath(o), o.filter);
+    const QString f = QFileDialog::getOpenFileName(owner, o.title, dialogStartPath(o), o.filter);
     if (f.isEmpty()) return std::nullopt;
     return f;
 }
@@ -198,7 +192,7 @@ std::optional<QString> QtServices::SaveFileDialog(const FileDialogOptions& o, QW
 {
     QFileDialog::Options opts;
     if (!o.overwritePrompt) opts |= QFileDialog::DontConfirmOverwrite;
-    const QString f = QFileDialog::getSaveFileName(owner, o.title, startPath(o), o.filter, nullptr, opts);
+    const QString f = QFileDialog::getSaveFileName(owner, o.title, dialogStartPath(o), o.filter, nullptr, opts);
     if (f.isEmpty()) return std::nullopt;
     return f;
 }

@@ -31,6 +31,10 @@ struct FileDialogOptions {
     bool overwritePrompt = false;   // save dialog: ask before replacing a file
 };
 
+// Where an open or save dialog starts: a remembered name that holds its own
+// folder starts there; a bare name starts in the initial folder.
+QString dialogStartPath(const FileDialogOptions& o);
+
 class Services {
 public:
     virtual ~Services();

@@ -133,3 +133,21 @@ TEST(HelpWindowTest, OneWindowClosedByCloseAll)
 }
 
 } // namespace
+
+TEST(DialogStartPath, RememberedFolderWinsOverInitialFolder)
+{
+    struct Row { const char* initialDir; const char* fileName; const char* expected; };
+    const Row rows[] = {
+        {"/data", "", "/data"},
+        {"/data", "tape.ADT", "/data/tape.ADT"},
+        {"/data", "/tmp/r5tape", "/tmp/r5tape"},
+        {"", "/tmp/r5tape", "/tmp/r5tape"},
+        {"", "", ""},
+    };
+    for (const Row& r : rows) {
+        forms::FileDialogOptions o;
+        o.initialDir = QString::fromUtf8(r.initialDir);
+        o.fileName = QString::fromUtf8(r.fileName);
+        EXPECT_EQ(forms::dialogStartPath(o), QString::fromUtf8(r.expected)) << r.initialDir << " | " << r.fileName;
+    }
+}
