@@ -19,11 +19,11 @@ VER::VER(Program& program) : Form(program, "VER")
     Image1.Move(120, 120, 600, 585);
     Image1.setPicture(adderPicture(40, 39));
 
-    const QString bold = QStringLiteral("ＭＳ Ｐゴシック");
+    const QString gothic = QStringLiteral("ＭＳ Ｐゴシック");
     Label1.Move(840, 120, 2805, 300);
     Label1.setCaption(QStringLiteral("Tesk加算・集計器"));
     Label1.setAlignment(2);
-    Label1.setFontSpec(bold, 11.25, true);
+    Label1.setFontSpec(gothic, 11.25, true);
 
     Label2.Move(840, 450, 2805, 240);
     Label2.setCaption(QStringLiteral("For Windows"));
@@ -32,7 +32,7 @@ VER::VER(Program& program) : Form(program, "VER")
     Label3.Move(840, 720, 2805, 300);
     Label3.setCaption(QStringLiteral("Version：　２．３３"));
     Label3.setAlignment(2);
-    Label3.setFontSpec(bold, 11.25, true);
+    Label3.setFontSpec(gothic, 11.25, true);
 
     Label4.Move(120, 1080, 3525, 240);
     Label4.setCaption(QStringLiteral("制作：Tesk加算・集計器 開発グループ"));
