@@ -33,29 +33,19 @@ Menu::Menu(Menu* parentMenu, const char* name, const QString& caption, const QSt
 Menu::~Menu()
 {
     if (form_) form_->unregisterMenu(this);
-    if (isTopLevel()) {
-        delete menu_;   // owns its menu action
-    } else {
-        delete action_;
-        delete menu_;
-    }
+    delete action_;
+    delete menu_;
 }
 
 void Menu::attach()
 {
     form_->registerMenu(this);
-    if (isTopLevel()) {
-        menu_ = new QMenu(caption_);
-        menu_->setObjectName(objectName());
-        action_ = menu_->menuAction();
-        form_->menuBar()->addAction(action_);
-        return;
-    }
-    QMenu* host = parentMenu_->menu();
+    QWidget* host = isTopLevel() ? static_cast<QWidget*>(form_->menuBar()) : parentMenu_->menu();
     if (isSeparator()) {
         action_ = new QAction(host);
         action_->setSeparator(true);
     } else {
+        // Until it gets items of its own (menu()), the item is a command.
         action_ = new QAction(caption_, host);
         if (!shortcut_.isEmpty()) {
             // Shown in the menu; the form itself handles the key (see Form::triggerShortcut).
@@ -63,7 +53,7 @@ void Menu::attach()
             action_->setShortcutContext(Qt::WidgetShortcut);
         }
         connect(action_, &QAction::triggered, this, [this] {
-            if (form_) form_->program().dispatch([this] { if (Click) Click(); });
+            if (form_ && !menu_) form_->program().dispatch([this] { if (Click) Click(); });
         });
     }
     action_->setObjectName(objectName());
@@ -73,7 +63,6 @@ void Menu::attach()
 QMenu* Menu::menu()
 {
     if (!menu_) {
-        // An item that gets items of its own becomes a submenu.
         menu_ = new QMenu(caption_);
         menu_->setObjectName(objectName());
         action_->setMenu(menu_);

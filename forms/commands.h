@@ -23,7 +23,8 @@ class Form;
 //   forms::Menu M11{&M1, "M11", "ﾌｧｲﾙを開く(&O)", "Ctrl+O"};
 //   forms::Menu M13{&M1, "M13", "-"};
 // A top menu with setVisible(false) is hidden from the bar and serves as a
-// pop-up (Form::PopupMenu); its items' shortcuts still work.
+// pop-up (Form::PopupMenu); its items' shortcuts still work. A top menu
+// without items is a command on the bar: clicking it (or its mnemonic) runs Click.
 // Shortcuts are handled by the form before any control sees the key, so they
 // win over a text box's own editing keys.
 class Menu : public QObject {
@@ -56,7 +57,7 @@ public:
     bool usable() const;
 
     QAction* action() const { return action_; }
-    QMenu* menu();          // the drop-down / pop-up of a top menu
+    QMenu* menu();          // the drop-down / pop-up (made on first use)
 
 private:
     void attach();

@@ -21,6 +21,8 @@ ControlCore::ControlCore(QWidget* self, const char* name) : self_(self), tabInde
 {
     self_->setObjectName(QString::fromUtf8(name));
     self_->setAccessibleName(QString::fromUtf8(name));
+    // A container's back colour does not colour the controls it holds.
+    useSystemColours(*self_);
     if (Form* f = form()) f->registerControl(this);
 }
 

@@ -290,7 +290,10 @@ void OptionButton::setValue(bool v)
 
 // ---- Frame ----------------------------------------------------------------
 
-Frame::Frame(QWidget* parent, const char* name) : QGroupBox(host(parent)), ControlCore(this, name) {}
+Frame::Frame(QWidget* parent, const char* name) : QGroupBox(host(parent)), ControlCore(this, name)
+{
+    setAutoFillBackground(true);   // opaque in its own back colour
+}
 
 Frame::~Frame() { releaseControlChildren(this, form()); }
 
@@ -319,6 +322,7 @@ void Frame::paintEvent(QPaintEvent*)
 
 PictureBox::PictureBox(QWidget* parent, const char* name) : QFrame(host(parent)), ControlCore(this, name)
 {
+    setAutoFillBackground(true);   // opaque in its own back colour
     setBorderStyle(1);
 }
 

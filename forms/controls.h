@@ -114,7 +114,9 @@ private:
     QString caption_;
 };
 
-// Frame: a container with an optional caption.
+// Frame: a container with an optional caption, opaque in its own back colour
+// (the system colour unless set). A container's colour never reaches the
+// controls it holds.
 class Frame : public QGroupBox, public ControlCore {
     Q_OBJECT
 public:
@@ -128,7 +130,7 @@ protected:
     void paintEvent(QPaintEvent* e) override;
 };
 
-// Picture box: a plain container with a back colour and an optional picture.
+// Picture box: a plain opaque container with a back colour and an optional picture.
 class PictureBox : public QFrame, public ControlCore {
     Q_OBJECT
 public:

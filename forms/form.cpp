@@ -131,7 +131,7 @@ QMenuBar* Form::menuBar()
     if (!menuBar_) {
         menuBar_ = new QMenuBar(this);
         menuBar_->setNativeMenuBar(false);
-        menuBar_->setPalette(QApplication::palette());   // system colours, not the form's
+        useSystemColours(*menuBar_);   // system colours, not the form's
         menuBar_->setAutoFillBackground(true);
         layout_->setMenuBar(menuBar_);
     }

@@ -1,5 +1,9 @@
 #include "forms/units.h"
 
+#include <QApplication>
+#include <QPalette>
+#include <QWidget>
+
 #include <cmath>
 
 namespace forms {
@@ -15,6 +19,22 @@ QColor vbColor(quint32 bgr)
 quint32 vbColorValue(const QColor& c)
 {
     return quint32(c.red()) | (quint32(c.green()) << 8) | (quint32(c.blue()) << 16);
+}
+
+void useSystemColours(QWidget& w)
+{
+    // Each colour set one by one: a palette that sets a role is not
+    // overridden by the parent's.
+    const QPalette system = QApplication::palette(&w);
+    QPalette own = w.palette();
+    for (int g = 0; g < QPalette::NColorGroups; ++g) {
+        const auto group = QPalette::ColorGroup(g);
+        for (int r = 0; r < QPalette::NColorRoles; ++r) {
+            const auto role = QPalette::ColorRole(r);
+            own.setColor(group, role, system.color(group, role));
+        }
+    }
+    w.setPalette(own);
 }
 
 QString fontFamilyFor(const QString& name)

@@ -6,6 +6,8 @@
 #include <QFont>
 #include <QString>
 
+class QWidget;
+
 namespace forms {
 
 // 15 twips make one pixel at 96 dpi; 1440 twips one inch; 20 twips one point.
@@ -16,6 +18,10 @@ double twips(int pixels);      // pixels -> twips
 // A colour written &H00BBGGRR (blue in the high byte, red in the low byte).
 QColor vbColor(quint32 bgr);
 quint32 vbColorValue(const QColor& c);   // the reverse
+
+// Gives a widget every system colour as its own, so that the colours of the
+// container it sits in never reach it.
+void useSystemColours(QWidget& w);
 
 // Font family for a Windows font name: "ＭＳ ゴシック" -> IPAGothic,
 // "ＭＳ Ｐゴシック" -> IPAPGothic, "ＭＳ 明朝" -> IPAMincho,

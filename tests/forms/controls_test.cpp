@@ -37,10 +37,12 @@ public:
         M4.setVisible(false);
         M41.Click = [this] { log << "M41"; };
         M11.Click = [this] { log << "M11"; };
+        M2.Click = [this] { log << "M2"; };
     }
     forms::Menu M1{this, "M1", "ﾌｧｲﾙ(&F)"};
     forms::Menu M11{&M1, "M11", "ﾌｧｲﾙを開く(&O)", "Ctrl+O"};
     forms::Menu M13{&M1, "M13", "-"};
+    forms::Menu M2{this, "M2", "ﾍﾙﾌﾟ(&H)"};
     forms::Menu M4{this, "M4", "ｺﾋﾟｰ(&C)"};
     forms::Menu M41{&M4, "M41", "ｺﾋﾟｰ(&C)", "Ctrl+C"};
     forms::Label Label1{this, "Label1"};
@@ -118,7 +120,7 @@ TEST_F(ControlsTest, MenusHiddenOnesAndPopups)
     QStringList bar;
     for (QAction* a : f->menuBar()->actions())
         if (a->isVisible()) bar << a->text();
-    EXPECT_EQ(bar, QStringList({"ﾌｧｲﾙ(&F)"}));   // M4 hidden from the bar
+    EXPECT_EQ(bar, QStringList({"ﾌｧｲﾙ(&F)", "ﾍﾙﾌﾟ(&H)"}));   // M4 hidden from the bar
     EXPECT_TRUE(f->M13.isSeparator());
     rec.chooseInNextPopup("M41");
     f->PopupMenu(f->M4);
@@ -128,6 +130,24 @@ TEST_F(ControlsTest, MenusHiddenOnesAndPopups)
     f->M1.setEnabled(false);
     EXPECT_THROW(forms::testing::choose(f->M11), std::logic_error);
     EXPECT_EQ(f->log, QStringList({"M41", "M11"}));
+}
+
+TEST_F(ControlsTest, BarItemWithoutItemsIsACommand)
+{
+    QMenuBar* bar = f->menuBar();
+    QAction* file = f->M1.action();
+    QAction* help = f->M2.action();
+    ASSERT_TRUE(file && help);
+    EXPECT_NE(file->menu(), nullptr);
+    EXPECT_EQ(help->menu(), nullptr);
+    bar->adjustSize();
+    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(help).center());
+    EXPECT_EQ(f->log, QStringList({"M2"}));
+    help->trigger();   // as its mnemonic does
+    f->M2.setEnabled(false);
+    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(help).center());
+    help->trigger();
+    EXPECT_EQ(f->log, QStringList({"M2", "M2"}));
 }
 
 TEST_F(ControlsTest, GeometryInTwipsColoursAndFonts)

@@ -9,6 +9,8 @@
 #include <QElapsedTimer>
 #include <QFontInfo>
 #include <QImage>
+#include <QMenuBar>
+#include <QPushButton>
 
 namespace {
 
@@ -60,6 +62,8 @@ public:
         Frame2.Move(1200, 4920, 3975, 615);
         Frame2.setBackColor(0x0080FFFF);                 // yellow
         Frame2.setCaption("前の計算");
+        Text2.Move(1300, 200, 1000, 300);
+        Command4.Move(2700, 150, 1095, 375);
         Text1.Move(5880, 5280, 735, 255);
         Text1.setFontSpec("ＭＳ Ｐゴシック", 12);
         Line1.setPoints(120, 3800, 2775, 3800);
@@ -79,6 +83,8 @@ public:
     forms::CommandButton Command3{this, "Command3"};
     forms::Label Label2{this, "Label2"};
     forms::Frame Frame2{this, "Frame2"};
+    forms::TextBox Text2{&Frame2, "Text2"};
+    forms::CommandButton Command4{&Frame2, "Command4"};
     forms::TextBox Text1{this, "Text1"};
     forms::Line Line1{this, "Line1"};
 };
@@ -107,6 +113,18 @@ TEST_F(DemoLookTest, ColoursSitWhereTheTwipsSay)
     EXPECT_EQ(at(img, 1750, 4620), QColor(0xFF, 0xFF, 0xFF));   // Label2 white, left of its text
     EXPECT_EQ(at(img, 2000, 5460), QColor(0xFF, 0xFF, 0x80));   // Frame2 yellow
     EXPECT_EQ(at(img, 1500, 3800), QColor(0xFF, 0x00, 0x00));   // Line1 red
+    EXPECT_EQ(at(img, 5880, 2700), QColor(0xFF, 0xFF, 0xC0));   // Label3 without colour: Picture1 shows
+    // Controls in a coloured frame keep the system colours.
+    EXPECT_EQ(at(img, 3000, 5270), QApplication::palette().color(QPalette::Base));   // Text2
+    QPushButton plain;
+    plain.resize(f->Command4.size());
+    const QImage ref = plain.grab().toImage();
+    const QPoint mid(ref.width() / 2, ref.height() / 2);
+    EXPECT_EQ(img.pixelColor(f->Command4.mapTo(f->client(), mid)), ref.pixelColor(mid));   // Command4
+    QMenuBar plainBar;
+    plainBar.resize(f->menuBar()->size());
+    const QPoint empty(plainBar.width() - 4, plainBar.height() / 2);
+    EXPECT_EQ(f->menuBar()->grab().toImage().pixelColor(empty), plainBar.grab().toImage().pixelColor(empty));
     EXPECT_EQ(QFontInfo(f->Label3.font()).family(), "IPAGothic");
     EXPECT_EQ(QFontInfo(f->Command3.font()).family(), "IPAPGothic");   // form font, size of its own
     EXPECT_DOUBLE_EQ(f->Command3.font().pointSizeF(), 9.75);
