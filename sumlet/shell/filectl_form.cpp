@@ -1,13 +1,9 @@
 #include "sumlet/shell/filectl_form.h"
 
-#include <QMenu>
-#include <QTimer>
-
 #include "sumlet/program.h"
 #include "sumlet/shell/program_commands.h"
 #include "sumlet/shell/settings.h"
 #include "sumlet/shell/menu_form.h"
-#include "sumlet/shell/pictures.h"
 
 namespace sumlet {
 
@@ -31,8 +27,6 @@ FILECTL::FILECTL(Program& program) : Form(program, "FILECTL"), prog(program)
     Frame1.setVisible(false);
     Drive1.Move(120, 240, 2295, 300);
     Dir1.Move(120, 600, 3975, 1500);
-    keepSystemColours(Drive1);
-    keepSystemColours(Dir1);
 
     Command2.Move(3480, 3600, 975, 375);
     Command2.setCaption(QStringLiteral("参照"));
@@ -61,12 +55,6 @@ FILECTL::FILECTL(Program& program) : Form(program, "FILECTL"), prog(program)
     Command3.Click = [this] { Command3_Click(); };
     Command1.Click = [this] { Command1_Click(); };
     M1.Click = [this] { M1_Click(); };
-    // A bar menu without items acts when it is opened.
-    QMenu* bar = M1.menu();
-    connect(bar, &QMenu::aboutToShow, this, [this, bar] {
-        QTimer::singleShot(0, bar, &QMenu::close);
-        M1.trigger();
-    });
 }
 
 void FILECTL::showStoredFolder()

@@ -22,8 +22,6 @@ MENU::MENU(Program& program) : Form(program, "MENU"), prog(program)
     setBackColor(Yellow);
 
     Frame1.Move(0, 0, 750, 390);
-    keepSystemColours(Frame1);
-    Frame1.setAutoFillBackground(true);
     Toolbar1.Move(30, 15, 690, 360);
     Toolbar1.addButton(QStringLiteral("Tesk電卓"), forms::stockIcon(forms::StockIcon::Calculator));
     Toolbar1.addButton(QStringLiteral("ﾍﾙﾌﾟ"), forms::stockIcon(forms::StockIcon::Help));
@@ -40,7 +38,6 @@ MENU::MENU(Program& program) : Form(program, "MENU"), prog(program)
         x.b.setCaption(QString::fromUtf8(x.caption));
         x.b.setFontSpec(QStringLiteral("ＭＳ Ｐゴシック"), 11.25, true);
         x.b.setTabIndex(x.tab);
-        keepSystemColours(x.b);
     }
 
     Command8.Click = [this] { Command8_Click(); };

@@ -1,8 +1,6 @@
 #include "sumlet/shell/pictures.h"
 
-#include <QApplication>
 #include <QPainter>
-#include <QWidget>
 
 namespace sumlet {
 
@@ -36,21 +34,6 @@ QPixmap adderPicture(int width, int height)
         }
     }
     return pm;
-}
-
-void keepSystemColours(QWidget& control)
-{
-    // Every role set one by one, so that none is taken from the container.
-    const QPalette system = QApplication::palette(&control);
-    QPalette own = control.palette();
-    for (int g = 0; g < QPalette::NColorGroups; ++g) {
-        const auto group = QPalette::ColorGroup(g);
-        for (int r = 0; r < QPalette::NColorRoles; ++r) {
-            const auto role = QPalette::ColorRole(r);
-            own.setColor(group, role, system.color(group, role));
-        }
-    }
-    control.setPalette(own);
 }
 
 } // namespace sumlet

@@ -1,7 +1,9 @@
 // The data-folder chooser: activation branches, browsing and storing.
 #include "support/sumlet_fixture.h"
 
+#include <QAction>
 #include <QFileInfo>
+#include <QMenu>
 
 #include "forms/testing/driver.h"
 #include "sumlet/shell/filectl_form.h"
@@ -157,7 +159,8 @@ TEST_F(FilectlTest, StoreThatCannotWriteWarnsAndKeepsTheFolderInMemory)
 TEST_F(FilectlTest, HelpMenuOpensHelp)
 {
     FILECTL& f = openChooser();
-    choose(f.M1);
+    ASSERT_EQ(f.M1.action()->menu(), nullptr);   // a command on the bar, no drop-down
+    f.M1.action()->trigger();
     EXPECT_EQ(rec.helpShown().size(), 1);
     EXPECT_EQ(shared().HelpOpen, runtime::Value(1));
     EXPECT_TRUE(prog().FILECTL_.Loaded());
