@@ -45,6 +45,8 @@ TEST_F(SettingsTest, ReadsWhatTheFileHoldsAndKeepsOldValuesOfMissingFields)
         {"\"/data/a, b c\",7,12.5,0\r\n", "/data/a, b c", 7, 12.5, 0},
         {"\"/x\",1,2,3,4,5\r\n\"/y\"\r\n", "/x", 1, 2, 3},       // later fields ignored
         {"\"/lf\",4,5,6\n", "/lf", 4, 5, 6},                     // lone LF
+        {"\"/split\"\r\n1\r\n2,3\r\n", "/split", 1, 2, 3},        // a line end separates fields
+        {"9,8,7,6\r\n", 9, 8, 7, 6},                               // a number is taken as it is
         {"\"/only\"\r\n", "/only", old, old, old},                // short file
         {"\"/two\",9\r\n", "/two", 9, old, old},
         {"", old, old, old, old},                                 // empty file
