@@ -62,6 +62,7 @@ public:
         Frame2.Move(1200, 4920, 3975, 615);
         Frame2.setBackColor(0x0080FFFF);                 // yellow
         Frame2.setCaption("前の計算");
+        Frame3.Move(3000, 3350, 1500, 300);              // no colour of its own
         Text2.Move(1300, 200, 1000, 300);
         Command4.Move(2700, 150, 1095, 375);
         Text1.Move(5880, 5280, 735, 255);
@@ -84,6 +85,7 @@ public:
     forms::Label Label2{this, "Label2"};
     forms::Frame Frame2{this, "Frame2"};
     forms::TextBox Text2{&Frame2, "Text2"};
+    forms::Frame Frame3{this, "Frame3"};
     forms::CommandButton Command4{&Frame2, "Command4"};
     forms::TextBox Text1{this, "Text1"};
     forms::Line Line1{this, "Line1"};
@@ -114,6 +116,7 @@ TEST_F(DemoLookTest, ColoursSitWhereTheTwipsSay)
     EXPECT_EQ(at(img, 2000, 5460), QColor(0xFF, 0xFF, 0x80));   // Frame2 yellow
     EXPECT_EQ(at(img, 1500, 3800), QColor(0xFF, 0x00, 0x00));   // Line1 red
     EXPECT_EQ(at(img, 5880, 2700), QColor(0xFF, 0xFF, 0xC0));   // Label3 without colour: Picture1 shows
+    EXPECT_EQ(at(img, 3750, 3500), QApplication::palette().color(QPalette::Window));   // Frame3 opaque
     // Controls in a coloured frame keep the system colours.
     EXPECT_EQ(at(img, 3000, 5270), QApplication::palette().color(QPalette::Base));   // Text2
     QPushButton plain;
