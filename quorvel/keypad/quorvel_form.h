@@ -105,6 +105,10 @@ public:
     void Text1_KeyDown(int KeyCode, int Shift);
     void Text1_KeyPress(int& KeyAscii);
 
+protected:
+    // The window system frames the window after it is shown: fit the outer size then.
+    void moveEvent(QMoveEvent* e) override;
+
 private:
     void key(Key k);
     void runCommand(int n);

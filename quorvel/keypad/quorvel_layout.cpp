@@ -4,6 +4,8 @@
 
 #include "forms/units.h"
 
+#include <QMoveEvent>
+
 namespace quorvel {
 
 void QUORVEL::setOuterSize(double widthTw, double heightTw)
@@ -20,6 +22,12 @@ void QUORVEL::fitOuterSize()
     if (isVisible() && (frameGeometry().width() != forms::px(outerWidth_) ||
                         frameGeometry().height() != forms::px(outerHeight_)))
         setOuterSize(outerWidth_, outerHeight_);
+}
+
+void QUORVEL::moveEvent(QMoveEvent* e)
+{
+    forms::Form::moveEvent(e);
+    fitOuterSize();
 }
 
 void QUORVEL::applyLayout(bool big)

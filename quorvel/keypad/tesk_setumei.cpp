@@ -3,6 +3,10 @@
 #include "quorvel/keypad/explanation_text.h"
 #include "quorvel/program.h"
 
+#include "forms/units.h"
+
+#include <QMoveEvent>
+
 namespace quorvel {
 
 namespace {
@@ -17,9 +21,7 @@ const Sizes kBig{5925, 8100, 5535, 6855, 12, 4560, 7080, 1095, 450};
 
 void applySizes(TeskSETUMEI& f, const Sizes& s)
 {
-    // Outer size: the client area is what is left inside the window's frame.
-    f.setClientSize(s.windowWidth - (f.Width() - f.ScaleWidth()),
-                    s.windowHeight - (f.Height() - f.ScaleHeight()));
+    f.setOuterSize(s.windowWidth, s.windowHeight);
     f.Label1.Move(120, 120, s.labelWidth, s.labelHeight);
     f.Label1.setFontSize(s.fontSize);
     f.Command1.Move(s.buttonLeft, s.buttonTop, s.buttonWidth, s.buttonHeight);
@@ -36,6 +38,22 @@ TeskSETUMEI::TeskSETUMEI(Program& program) : Form(program, "TeskSETUMEI"), prog(
     Command1.setCaption("閉じる");
     applySizes(*this, kSmall);
     Command1.Click = [this] { Command1_Click(); };
+}
+
+void TeskSETUMEI::setOuterSize(double widthTw, double heightTw)
+{
+    // The client area is what is left inside the window's frame.
+    outerWidth_ = widthTw;
+    outerHeight_ = heightTw;
+    setClientSize(widthTw - (Width() - ScaleWidth()), heightTw - (Height() - ScaleHeight()));
+}
+
+void TeskSETUMEI::moveEvent(QMoveEvent* e)
+{
+    forms::Form::moveEvent(e);
+    if (isVisible() && (frameGeometry().width() != forms::px(outerWidth_) ||
+                        frameGeometry().height() != forms::px(outerHeight_)))
+        setOuterSize(outerWidth_, outerHeight_);
 }
 
 void TeskSETUMEI::Form_Activate()

@@ -20,8 +20,16 @@ public:
 
     void Command1_Click() { Unload(); }
 
+    // Outer size, frame included (twips); fitted again once the frame is known.
+    void setOuterSize(double widthTw, double heightTw);
+
+protected:
+    void moveEvent(QMoveEvent* e) override;
+
 private:
     Program& prog;
+    double outerWidth_ = 0;
+    double outerHeight_ = 0;
 };
 
 } // namespace quorvel
