@@ -9,6 +9,8 @@
 #include <QDir>
 #include <QFile>
 
+#include <array>
+
 using forms::testing::click;
 using forms::testing::pressKey;
 using forms::testing::typeKeypad;
@@ -358,6 +360,40 @@ TEST_F(KeypadForm, LayoutGeometry)
         EXPECT_TRUE(f.Frame1.autoFillBackground());
         EXPECT_EQ(f.Command31.Caption(), big ? "▼" : "▲");
     }
+    // Some rows written out here, so that a slip in the layout table shows.
+    struct Spot {
+        const char* name;
+        bool big;
+        double left, top, width, height, font;
+        bool bold;
+    };
+    const Spot spots[] = {
+        {"Command13", true, 3040, 5760, 700, 1545, 26, false}, {"Command13", false, 1560, 2840, 375, 800, 9, false},
+        {"Command10", true, 240, 6600, 1530, 700, 26, true},   {"Command10", false, 120, 3260, 810, 375, 9, true},
+        {"Command22", true, 240, 2280, 710, 700, 20, false},   {"Command23", true, 1080, 2280, 720, 700, 20, false},
+        {"Command11", false, 990, 3260, 375, 375, 11, true},   {"Command27", false, 990, 1500, 375, 375, 10, true},
+        {"Command28", false, 990, 1080, 255, 375, 8, true},    {"Command26", true, 3760, 2280, 960, 700, 24, false},
+        {"Command12", true, 2800, 3120, 960, 700, 26, false},  {"Command31", true, 4230, 120, 540, 495, 22, false},
+        {"Label1", false, 60, 155, 2235, 520, 11, true},       {"Label2", true, 2280, 800, 2055, 460, 22, false},
+        {"Frame1", true, 100, 600, 4740, 1455, 0, false},      {"Command7", true, 240, 4080, 700, 700, 26, true},
+    };
+    for (const auto& s : spots) {
+        s.big ? f.BIG() : f.SMALL();
+        const auto* c = f.findControl(s.name);
+        ASSERT_NE(c, nullptr) << s.name;
+        EXPECT_EQ((std::array{c->Left(), c->Top(), c->Width(), c->Height()}),
+                  (std::array{s.left, s.top, s.width, s.height}))
+            << s.name << (s.big ? " big" : " small");
+        if (s.font) {
+            EXPECT_EQ(c->FontSize(), s.font) << s.name;
+            EXPECT_EQ(c->FontBold(), s.bold) << s.name;
+        }
+    }
+    f.SMALL();
+    EXPECT_EQ(f.frameGeometry().size(), QSize(forms::px(2655), forms::px(4215)));
+    f.BIG();
+    EXPECT_EQ(f.frameGeometry().size(), QSize(forms::px(5040), forms::px(7960)));
+
     // Faces and fixed captions.
     EXPECT_EQ(f.Command28.FontName(), "ＭＳ ゴシック");
     EXPECT_EQ(f.Command11.FontName(), "ＭＳ 明朝");
