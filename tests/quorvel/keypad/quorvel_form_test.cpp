@@ -244,6 +244,7 @@ TEST_F(KeypadForm, ClicksAndZeroDivideBox)
 TEST_F(KeypadForm, HandOverButtonsDoNothingYet)
 {
     auto& f = start();
+    f.MoveTo(900, 600);
     typeKeypad(f.Text1, "5+");
     click(f.Command29);
     click(f.Command30);
@@ -251,6 +252,10 @@ TEST_F(KeypadForm, HandOverButtonsDoNothingYet)
     EXPECT_TRUE(rec.modalsRun().isEmpty());
     typeKeypad(f.Text1, "3\r");
     EXPECT_EQ(display(), "8.");
+    // Neither they nor "?" write the window file.
+    rec.onNextModal("TeskSETUMEI", [](forms::Form& form) { form.Unload(); });
+    click(f.Command28);
+    EXPECT_EQ(fileBytes(), QByteArray("120,120,0,,,,\r\n"));
 }
 
 TEST_F(KeypadForm, ExplanationWindowSizesToTheLayout)
