@@ -1,0 +1,16 @@
+// main() for benchmarks that build widgets: a QApplication on the offscreen
+// platform exists while the benchmarks run.
+#pragma once
+
+#include <QApplication>
+#include <benchmark/benchmark.h>
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
