@@ -11,15 +11,31 @@ Decimal toDecimal15(double value)
     Decimal d;
     if (value == 0 || !std::isfinite(value))
         return d;
-    char buf[64];
-    // d.dddddddddddddde+XX, independent of the C locale.
-    auto res = std::to_chars(buf, buf + sizeof buf, std::fabs(value), std::chars_format::scientific, 14);
+    char buf[96];
+    // 41 significant digits (d.ddd...e+XX, independent of the C locale), then
+    // rounded half away from zero to 15: a tie at the 16th digit goes up,
+    // where the library's own rounding to 15 would go to even.
+    auto res = std::to_chars(buf, buf + sizeof buf, std::fabs(value), std::chars_format::scientific, 40);
     std::string_view s(buf, static_cast<std::size_t>(res.ptr - buf));
     std::size_t e = s.find('e');
     for (std::size_t i = 0; i < e; ++i)
         if (s[i] != '.')
             d.digits += s[i];
     int exp = std::atoi(std::string(s.substr(e + 1)).c_str());
+    const bool up = d.digits[15] >= '5';
+    d.digits.resize(15);
+    if (up) {
+        std::size_t i = d.digits.size();
+        while (i > 0 && d.digits[i - 1] == '9')
+            d.digits[--i] = '0';
+        if (i == 0) {
+            d.digits.insert(d.digits.begin(), '1');
+            d.digits.pop_back();
+            ++exp;
+        } else {
+            ++d.digits[i - 1];
+        }
+    }
     // Near the largest double, 15 digits rounded up would pass it; cut them
     // instead, so that every text written here reads back as a number.
     static constexpr char kLargest[] = "179769313486231";
