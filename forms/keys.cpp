@@ -19,7 +19,7 @@ int keyCode(int k, Qt::KeyboardModifiers mods)
     case Qt::Key_Slash: return pad ? Divide : 0xBF;
     case Qt::Key_Comma: return pad ? Separator : 0xBC;
     case Qt::Key_Delete: return Delete;
-    case Qt::Key_Equal: return 0xBB;
+    case Qt::Key_Equal: return pad ? PadEqual : 0xBB;
     case Qt::Key_Semicolon: case Qt::Key_Colon: return 0xBA;
     case Qt::Key_Return: case Qt::Key_Enter: return Return;
     case Qt::Key_Backspace: return Back;

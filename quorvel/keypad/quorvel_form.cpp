@@ -7,32 +7,10 @@
 #include "forms/keys.h"
 
 #include <QCoreApplication>
-#include <QKeyEvent>
 
 namespace quorvel {
 
 namespace {
-
-// The layer reports the numeric keypad's "=" as the main keyboard's key;
-// the keyboard box gets it here with its own code, 146.
-class KeypadEqualFilter : public QObject {
-public:
-    explicit KeypadEqualFilter(QUORVEL& form) : QObject(&form), form_(form) {}
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (event->type() != QEvent::KeyPress)
-            return false;
-        const auto* key = static_cast<QKeyEvent*>(event);
-        if (key->key() != Qt::Key_Equal || !key->modifiers().testFlag(Qt::KeypadModifier))
-            return false;
-        const int shift = forms::vk::shiftState(key->modifiers());
-        form_.Text1.fire([this, shift] { form_.Text1_KeyDown(146, shift); });
-        return true;
-    }
-
-private:
-    QUORVEL& form_;
-};
 
 bool layoutIs(const runtime::Value& v, double n) { return !v.isText() && v.num() == n; }
 
@@ -59,7 +37,6 @@ QUORVEL::QUORVEL(Program& program) : Form(program, "QUORVEL"), prog(program)
 
     Text1.KeyDown = [this](int code, int shift) { Text1_KeyDown(code, shift); };
     Text1.KeyPress = [this](int& ascii) { Text1_KeyPress(ascii); };
-    Text1.installEventFilter(new KeypadEqualFilter(*this));
     // The frame hides the keyboard box that lies beneath it.
     Frame1.setAutoFillBackground(true);
     Label1.setAlignment(1);

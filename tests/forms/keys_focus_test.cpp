@@ -75,6 +75,7 @@ TEST_F(KeysTest, KeypadAndMainKeyboardGiveTheirOwnCodes)
         {Qt::Key_Plus, Qt::KeypadModifier, 107}, {Qt::Key_Minus, Qt::KeypadModifier, 109},
         {Qt::Key_Period, Qt::KeypadModifier, 110}, {Qt::Key_Slash, Qt::KeypadModifier, 111},
         {Qt::Key_Enter, Qt::KeypadModifier, 13}, {Qt::Key_Return, Qt::NoModifier, 13},
+        {Qt::Key_Equal, Qt::KeypadModifier, 146}, {Qt::Key_Equal, Qt::NoModifier, 187},
         {Qt::Key_5, Qt::NoModifier, 53},       {Qt::Key_Home, Qt::NoModifier, 36},
         {Qt::Key_Left, Qt::NoModifier, 37},    {Qt::Key_Up, Qt::NoModifier, 38},
         {Qt::Key_Right, Qt::NoModifier, 39},   {Qt::Key_Down, Qt::NoModifier, 40},
