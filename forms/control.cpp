@@ -95,7 +95,7 @@ void ControlCore::setForeColor(quint32 bgr)
 quint32 ControlCore::BackColor() const { return vbColorValue(self_->palette().color(QPalette::Window)); }
 quint32 ControlCore::ForeColor() const { return vbColorValue(self_->palette().color(QPalette::WindowText)); }
 
-void ControlCore::setFontSpec(const QString& name, double points, bool bold)
+void ControlCore::setFontFace(const QString& name, double points, bool bold)
 {
     fontName_ = name;
     self_->setFont(vbFont(name, points, bold));

@@ -64,7 +64,7 @@ public:
     quint32 ForeColor() const;
 
     // Font by Windows name, size in points, bold (mapped to the IPA fonts).
-    void setFontSpec(const QString& windowsName, double points, bool bold = false);
+    void setFontFace(const QString& windowsName, double points, bool bold = false);
     void setFontSize(double points);
     void setFontBold(bool bold);
     QString FontName() const { return fontName_; }

@@ -64,7 +64,7 @@ void Form::setBackColor(quint32 bgr)
 
 quint32 Form::BackColor() const { return vbColorValue(palette().color(QPalette::Window)); }
 
-void Form::setFontSpec(const QString& name, double points, bool bold)
+void Form::setFontFace(const QString& name, double points, bool bold)
 {
     fontName_ = name;
     client_->setFont(vbFont(name, points, bold));

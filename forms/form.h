@@ -11,7 +11,7 @@
 //           setBackColor(0x0000FFFF);                // &H00BBGGRR: yellow
 //           Command1.Move(120, 240, 1815, 375);      // left, top, width, height in twips
 //           Command1.setCaption("加算機");
-//           Command1.setFontSpec("ＭＳ Ｐゴシック", 11.25, true);  // -> IPAPGothic
+//           Command1.setFontFace("ＭＳ Ｐゴシック", 11.25, true);  // -> IPAPGothic
 //           Text1.Move(120, 720, 1815, 300);
 //           Label1.setCaption("一行目\r\n二行目");   // CR LF shows as a line break
 //           Command1.Click = [this] { Command1_Click(); };
@@ -106,7 +106,7 @@ public:
     double ScaleHeight() const;
     void setBackColor(quint32 bgr);
     quint32 BackColor() const;
-    void setFontSpec(const QString& windowsName, double points, bool bold = false);
+    void setFontFace(const QString& windowsName, double points, bool bold = false);
     // Outer window position and size, in twips.
     double Left() const;
     double Top() const;

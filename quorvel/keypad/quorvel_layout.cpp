@@ -49,7 +49,7 @@ void QUORVEL::applyLayout(bool big)
         const QString& face = control == &Command28   ? QStringLiteral("ＭＳ ゴシック")
                               : control == &Command11 ? QStringLiteral("ＭＳ 明朝")
                                                       : QStringLiteral("ＭＳ Ｐゴシック");
-        control->setFontSpec(face, p.fontSize, c.bold);
+        control->setFontFace(face, p.fontSize, c.bold);
     }
     Command31.setCaption(QString::fromUtf8(big ? kBigCaption31 : kSmallCaption31));
     Command31.setToolTip(QString::fromUtf8(big ? kBigTip31 : kSmallTip31));

@@ -33,8 +33,8 @@ void applySizes(TeskSETUMEI& f, const Sizes& s)
 TeskSETUMEI::TeskSETUMEI(Program& program) : Form(program, "TeskSETUMEI"), prog(program)
 {
     setCaption("説明");
-    Label1.setFontSpec("ＭＳ ゴシック", kSmall.fontSize);
-    Command1.setFontSpec("ＭＳ Ｐゴシック", kSmall.fontSize);
+    Label1.setFontFace("ＭＳ ゴシック", kSmall.fontSize);
+    Command1.setFontFace("ＭＳ Ｐゴシック", kSmall.fontSize);
     Command1.setCaption("閉じる");
     applySizes(*this, kSmall);
     Command1.Click = [this] { Command1_Click(); };

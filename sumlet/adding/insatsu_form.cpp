@@ -17,7 +17,7 @@ INSATSU::INSATSU(Program& program) : Form(program, "INSATSU"), prog(program)
     setCaption(QStringLiteral("印刷"));
     setClientSize(2730, 1125);
     setBackColor(LightGreen);
-    setFontSpec(QStringLiteral("ＭＳ Ｐゴシック"), 9);
+    setFontFace(QStringLiteral("ＭＳ Ｐゴシック"), 9);
 
     Command1.Move(120, 120, 1335, 375);
     Command1.setCaption(QStringLiteral("印刷"));

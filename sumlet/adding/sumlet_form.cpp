@@ -28,7 +28,7 @@ void valueLabel(forms::Label& l, const QString& font, double points, bool bold)
     l.setBackColor(White);
     l.setAlignment(1);
     l.setBorderStyle(1);
-    l.setFontSpec(font, points, bold);
+    l.setFontFace(font, points, bold);
     l.setCaption(QString());
 }
 
@@ -63,7 +63,7 @@ void SUMLET::buildControls()
     setCaption(QStringLiteral(" Tesk加算機"));
     setClientSize(7035, 5835);
     setBackColor(LightBlue);
-    setFontSpec(PGothic, 11.25);
+    setFontFace(PGothic, 11.25);
     setWindowIcon(addingFormIcon());
 
     Image2.Move(120, 40, 2775, 615);
@@ -71,13 +71,13 @@ void SUMLET::buildControls()
     Image2.setStretch(true);
 
     G.Move(120, 640, 2655, 3070);
-    G.setFontSpec(PGothic, 11.25);
+    G.setFontFace(PGothic, 11.25);
     G.setCols(3);
     G.setRows(2);
 
     Command6.Move(2880, 3360, 855, 255);
     Command6.setCaption(QStringLiteral("ｺﾋﾟｰ"));
-    Command6.setFontSpec(PGothic, 11.25);
+    Command6.setFontFace(PGothic, 11.25);
 
     Frame1.Move(5200, 0, 1760, 390);
     Frame1.setBackColor(LightBlue);
@@ -99,7 +99,7 @@ void SUMLET::buildControls()
                             Button{Command1, "終了", 5760, 5160, 1095, 495, 11.25}}) {
         x.b.Move(x.left, x.top, x.width, x.height);
         x.b.setCaption(QString::fromUtf8(x.caption));
-        x.b.setFontSpec(PGothic, x.points);
+        x.b.setFontFace(PGothic, x.points);
     }
 
     Image1.Move(120, 3720, 5250, 2070);
@@ -111,25 +111,25 @@ void SUMLET::buildControls()
     Label5.Move(360, 4440, 975, 375);
     valueLabel(Label5, PGothic, 14.25, true);
     Label10.Move(1395, 4605, 255, 255);
-    Label10.setFontSpec(PGothic, 9);
+    Label10.setFontFace(PGothic, 9);
     Label10.setCaption(QStringLiteral("件"));
     Label2.Move(1680, 4440, 3495, 375);
     valueLabel(Label2, PGothic, 14.25, true);
 
     Frame2.Move(1200, 4920, 3975, 615);
     Frame2.setBackColor(PreviousBack);
-    Frame2.setFontSpec(PGothic, 11.25);
+    Frame2.setFontFace(PGothic, 11.25);
     Frame2.setCaption(QStringLiteral("前の計算"));
     Label6.Move(240, 225, 855, 255);
     valueLabel(Label6, QStringLiteral("ＭＳ Ｐ明朝"), 11.25, false);
     Label9.Move(1160, 300, 255, 255);
-    Label9.setFontSpec(PGothic, 9);
+    Label9.setFontFace(PGothic, 9);
     Label9.setCaption(QStringLiteral("件"));
     Label4.Move(1560, 220, 2295, 300);
     valueLabel(Label4, QStringLiteral("ＭＳ Ｐ明朝"), 11.25, false);
 
     Text1.Move(5880, 5280, 735, 255);
-    Text1.setFontSpec(PGothic, 12);
+    Text1.setFontFace(PGothic, 12);
     Text1.setTabIndex(2);
     Text1.stackUnder(&Command1);
 
@@ -137,10 +137,10 @@ void SUMLET::buildControls()
     Picture1.setBackColor(GuideBack);
     Picture1.setVisible(false);
     Label3.Move(120, 240, 3615, 2160);
-    Label3.setFontSpec(QStringLiteral("ＭＳ ゴシック"), 9);
+    Label3.setFontFace(QStringLiteral("ＭＳ ゴシック"), 9);
     Command5.Move(3240, 80, 495, 255);
     Command5.setCaption(QStringLiteral("閉"));
-    Command5.setFontSpec(PGothic, 9);
+    Command5.setFontFace(PGothic, 9);
 
     M4.setVisible(false);
 }

@@ -36,11 +36,11 @@ FILECTL::FILECTL(Program& program) : Form(program, "FILECTL"), prog(program)
 
     Command3.Move(3120, 4560, 1335, 375);
     Command3.setCaption(QStringLiteral("保存登録"));
-    Command3.setFontSpec(QStringLiteral("ＭＳ Ｐゴシック"), 9, true);
+    Command3.setFontFace(QStringLiteral("ＭＳ Ｐゴシック"), 9, true);
     Label3.Move(360, 4560, 1455, 255);
     Label3.setCaption(QStringLiteral("保存しました"));
     Label3.setForeColor(Red);
-    Label3.setFontSpec(QStringLiteral("ＭＳ Ｐゴシック"), 9.75, true);
+    Label3.setFontFace(QStringLiteral("ＭＳ Ｐゴシック"), 9.75, true);
     Label3.setVisible(false);
 
     Command1.Move(3480, 5160, 975, 375);

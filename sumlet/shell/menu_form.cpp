@@ -36,7 +36,7 @@ MENU::MENU(Program& program) : Form(program, "MENU"), prog(program)
                             Button{Command9, "終了", 1200, 7}}) {
         x.b.Move(120, x.top, 1815, 375);
         x.b.setCaption(QString::fromUtf8(x.caption));
-        x.b.setFontSpec(QStringLiteral("ＭＳ Ｐゴシック"), 11.25, true);
+        x.b.setFontFace(QStringLiteral("ＭＳ Ｐゴシック"), 11.25, true);
         x.b.setTabIndex(x.tab);
     }
 

@@ -23,7 +23,7 @@ VER::VER(Program& program) : Form(program, "VER")
     Label1.Move(840, 120, 2805, 300);
     Label1.setCaption(QStringLiteral("Tesk加算・集計器"));
     Label1.setAlignment(2);
-    Label1.setFontSpec(gothic, 11.25, true);
+    Label1.setFontFace(gothic, 11.25, true);
 
     Label2.Move(840, 450, 2805, 240);
     Label2.setCaption(QStringLiteral("For Windows"));
@@ -32,7 +32,7 @@ VER::VER(Program& program) : Form(program, "VER")
     Label3.Move(840, 720, 2805, 300);
     Label3.setCaption(QStringLiteral("Version：　２．３３"));
     Label3.setAlignment(2);
-    Label3.setFontSpec(gothic, 11.25, true);
+    Label3.setFontFace(gothic, 11.25, true);
 
     Label4.Move(120, 1080, 3525, 240);
     Label4.setCaption(QStringLiteral("制作：Tesk加算・集計器 開発グループ"));

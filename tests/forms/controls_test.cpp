@@ -161,7 +161,7 @@ TEST_F(ControlsTest, GeometryInTwipsColoursAndFonts)
     const Case cases[] = {{"ＭＳ ゴシック", "IPAGothic"}, {"ＭＳ Ｐゴシック", "IPAPGothic"},
                           {"ＭＳ 明朝", "IPAMincho"}, {"ＭＳ Ｐ明朝", "IPAPMincho"}};
     for (const Case& c : cases) {
-        f->Label1.setFontSpec(QString::fromUtf8(c.name), 11.25, true);
+        f->Label1.setFontFace(QString::fromUtf8(c.name), 11.25, true);
         EXPECT_EQ(QFontInfo(f->Label1.font()).family(), c.family) << c.name;   // installed, not a fallback
         EXPECT_EQ(f->Label1.FontName(), QString::fromUtf8(c.name));
     }

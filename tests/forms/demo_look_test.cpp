@@ -23,7 +23,7 @@ public:
         setCaption(" Tesk加算機");
         setClientSize(7035, 5835);
         setBackColor(0x00FF8080);                      // light blue
-        setFontSpec("ＭＳ Ｐゴシック", 11.25);
+        setFontFace("ＭＳ Ｐゴシック", 11.25);
         Frame1.Move(5200, 0, 1760, 390);
         Frame1.setBackColor(0x00FF8080);
         Toolbar1.Move(0, 0, 1760, 390);
@@ -46,7 +46,7 @@ public:
         Picture1.Move(2880, 720, 3975, 2535);
         Picture1.setBackColor(0x00C0FFFF);               // pale yellow
         Label3.Move(120, 240, 3615, 2160);
-        Label3.setFontSpec("ＭＳ ゴシック", 9);
+        Label3.setFontFace("ＭＳ ゴシック", 9);
         Label3.setCaption("● 加算のみです。\r\n● 入力確定はエンターキーのみです。\r\n　 ｢クリア｣ボタンで直前の合計分が表示");
         Command2.Move(5760, 4200, 1095, 375);
         Command2.setCaption("クリア **");
@@ -57,7 +57,7 @@ public:
         Label2.setBackColor(0x00FFFFFF);                 // white
         Label2.setAlignment(1);
         Label2.setBorderStyle(1);
-        Label2.setFontSpec("ＭＳ Ｐゴシック", 14.25, true);
+        Label2.setFontFace("ＭＳ Ｐゴシック", 14.25, true);
         Label2.setCaption("1,500. ");
         Frame2.Move(1200, 4920, 3975, 615);
         Frame2.setBackColor(0x0080FFFF);                 // yellow
@@ -66,7 +66,7 @@ public:
         Text2.Move(1300, 200, 1000, 300);
         Command4.Move(2700, 150, 1095, 375);
         Text1.Move(5880, 5280, 735, 255);
-        Text1.setFontSpec("ＭＳ Ｐゴシック", 12);
+        Text1.setFontFace("ＭＳ Ｐゴシック", 12);
         Line1.setPoints(120, 3800, 2775, 3800);
         Line1.setBorderColor(0x000000FF);                // red
         Line1.setBorderWidth(2);
