@@ -16,6 +16,8 @@ TEST(TallyData, ClearKeepsOrClearsMaxInputRowsAndNothingElse)
         s.DataFolder = "/home/user/データ";
         s.HelpOpen = 1;
         s.WorkStr = "作業";
+        s.SetqReserved2 = 7;
+        s.tape.record(12.5), s.tape.record(-2);
         s.MaxInputRows = 500;
         s.ReturnFlag = 1;
         sumlet::TallyData& t = s.tally;
@@ -53,6 +55,10 @@ TEST(TallyData, ClearKeepsOrClearsMaxInputRowsAndNothingElse)
             EXPECT_EQ(s.DataFolder, Value("/home/user/データ"));
             EXPECT_EQ(s.HelpOpen, Value(1));
             EXPECT_EQ(s.WorkStr, "作業");
+            EXPECT_EQ(s.SetqReserved2, Value(7));
+            EXPECT_EQ(s.tape.EntryCount, 2); // the adding machine's tape stays
+            EXPECT_EQ(s.tape.EntryTotal, 10.5);
+            EXPECT_EQ(s.tape.value(1), 12.5);
         }
 
         // A compute run now handles no month.
@@ -116,17 +122,6 @@ TEST(TallyResultTable, KeysOutOfOrderStillMatchTheirRows)
     EXPECT_EQ(t.ResultTable.get(3, 3), Value(7));
     EXPECT_EQ(t.ResultTable.get(3, 1), Value(8));
     EXPECT_TRUE(t.ResultTable.get(3, 2).isEmpty());
-}
-
-TEST(TallyKeyZero, SmallestKeyZeroAddsIntoElementZero)
-{
-    sumlet::TallyData t;
-    loadMonths(t, {{{0, 2, 500}, {0, 1, 70}}, {{0, 4, 4}, {6, 1, 1}}});
-    sumlet::RunTally(t);
-    EXPECT_EQ(t.ResCount[1].get(0), Value(3));
-    EXPECT_EQ(t.ResAmount[1].get(0), Value(570));
-    EXPECT_EQ(t.ResCount[2].get(0), Value(4));
-    EXPECT_TRUE(t.AllCount.get(0).isEmpty());
 }
 
 TEST(TallyMonthRule, MonthsAbovePeriodKeepTheirResults)

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <map>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -62,16 +63,47 @@ inline void expectMatchesReference(const sumlet::TallyData& t, const std::vector
     for (long k = 1; k <= mc; ++k) {
         SCOPED_TRACE("month " + std::to_string(k));
         const Month& m = months[k - 1];
+        const long n = long(m.size());
         double c = 0, a = 0;
-        for (long i = 1; i <= long(m.size()); ++i) {
+        for (long i = 1; i <= n; ++i) {
             c += m[i - 1].count;
             a += m[i - 1].amount;
             EXPECT_EQ(t.InKey[k].get(i), Value(m[i - 1].key)); // entry order kept
+            EXPECT_EQ(t.InAmount[k].get(i), Value(m[i - 1].amount));
         }
         EXPECT_EQ(t.MonthCountSum.get(k), Value(c));
         EXPECT_EQ(t.MonthAmountSum.get(k), Value(a));
         grandCount += c;
         grandAmount += a;
+
+        // Work copy: the month's rows, each kept whole, ascending by key.
+        ASSERT_EQ(t.WorkKey[k].upper(), n);
+        std::vector<std::tuple<double, double, double>> entered, work;
+        for (long i = 1; i <= n; ++i) {
+            entered.emplace_back(m[i - 1].key, m[i - 1].count, m[i - 1].amount);
+            work.emplace_back(t.WorkKey[k].num(i), t.WorkCount[k].num(i), t.WorkAmount[k].num(i));
+            if (i > 1) {
+                EXPECT_LE(t.WorkKey[k].num(i - 1), t.WorkKey[k].num(i)) << "work row " << i;
+            }
+        }
+        std::sort(entered.begin(), entered.end());
+        std::sort(work.begin(), work.end());
+        EXPECT_EQ(work, entered);
+
+        // Element 0: key empty; count and amount collect the key-0 rows only
+        // when 0 is the month's smallest key, else they stay empty.
+        const auto smallest = std::min_element(m.begin(), m.end(), [](auto& x, auto& y) { return x.key < y.key; });
+        Value zeroCount, zeroAmount;
+        if (smallest != m.end() && smallest->key == 0) {
+            double zc = 0, za = 0;
+            for (const EntryRow& row : m)
+                if (row.key == 0)
+                    zc += row.count, za += row.amount;
+            zeroCount = zc, zeroAmount = za;
+        }
+        EXPECT_TRUE(t.ResKey[k].get(0).isEmpty());
+        EXPECT_EQ(t.ResCount[k].get(0), zeroCount);
+        EXPECT_EQ(t.ResAmount[k].get(0), zeroAmount);
 
         perMonth.push_back(sumsByKey({m}));
         ASSERT_EQ(t.ResultRows[k], Value(double(perMonth.back().size())));
@@ -96,6 +128,10 @@ inline void expectMatchesReference(const sumlet::TallyData& t, const std::vector
         }
     ASSERT_EQ(t.KeyCount, Value(double(all.size())));
     ASSERT_EQ(t.AllKey.upper(), long(all.size()));
+    // A month's key-0 result row always follows a lower key, so the period's
+    // element 0 never collects anything.
+    for (const auto* a : {&t.AllKey, &t.AllCount, &t.AllAmount})
+        EXPECT_TRUE(a->get(0).isEmpty());
     ASSERT_EQ(t.ResultTable.upperCol(), lastCol);
     ASSERT_EQ(t.ResultTable.upperRow(), long(all.size()));
     for (long c = 0; c <= lastCol; ++c)
