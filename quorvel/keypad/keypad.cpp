@@ -59,6 +59,24 @@ KeyOutcome Keypad::fail()
     return kFocus;
 }
 
+bool Keypad::takeResult(double result)
+{
+    NUM = noNegativeZero(result);
+    EEE();
+    if (ER == 1) {
+        display = overflowDisplay(NUM);
+        return false;
+    }
+    display = show(NUM);
+    return true;
+}
+
+void Keypad::resultAsEntry()
+{
+    N = runtime::Str(NUM);
+    setPointFlag();
+}
+
 void Keypad::EEE()
 {
     if (!cutPlain(NUM)) {
@@ -205,13 +223,8 @@ KeyOutcome Keypad::operation(char op)
         result = x;
     if (!std::isfinite(result))
         return fail();
-    NUM = noNegativeZero(result);
-    EEE();
-    if (ER == 1) {
-        display = overflowDisplay(NUM);
+    if (!takeResult(result))
         return kNothing;
-    }
-    display = show(NUM);
     KI = std::string(1, op);
     N.clear();
     T = 0;
@@ -258,17 +271,11 @@ KeyOutcome Keypad::equals()
     if (!std::isfinite(result))
         return fail();
 
-    NUM = noNegativeZero(result);
     KI = "=";
     KII = "=";
-    EEE();
-    if (ER == 1) {
-        display = overflowDisplay(NUM);
+    if (!takeResult(result))
         return kNothing;
-    }
-    display = show(NUM);
-    N = runtime::Str(NUM);
-    setPointFlag();
+    resultAsEntry();
     return kFocus;
 }
 
@@ -292,16 +299,10 @@ KeyOutcome Keypad::percent()
         result = x;
     if (!std::isfinite(result))
         return fail();
-    NUM = noNegativeZero(result);
-    EEE();
-    if (ER == 1) {
-        display = overflowDisplay(NUM);
+    if (!takeResult(result))
         return kNothing;
-    }
-    display = show(NUM);
     KI = "=";
-    N = runtime::Str(NUM);
-    setPointFlag();
+    resultAsEntry();
     return kFocus;
 }
 
@@ -312,16 +313,10 @@ KeyOutcome Keypad::root()
     const double x = entryValue();
     if (x < 0)
         return fail();
-    NUM = std::sqrt(x);
-    EEE();
-    if (ER == 1) {
-        display = overflowDisplay(NUM);
+    if (!takeResult(std::sqrt(x)))
         return kNothing;
-    }
-    display = show(NUM);
     KI = "RT";
-    N = runtime::Str(NUM);
-    setPointFlag();
+    resultAsEntry();
     return kFocus;
 }
 

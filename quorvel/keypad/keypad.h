@@ -86,6 +86,11 @@ private:
     void startEntry();
     void setPointFlag();
     KeyOutcome fail();
+    // Takes a finished result into NUM and the display; false when it
+    // overflowed (the display then shows the E form).
+    bool takeResult(double result);
+    // The shown result becomes the entry, as after "＝".
+    void resultAsEntry();
 };
 
 // The keypad button (1..31, as CommandN) that a key code of the keyboard box
