@@ -51,4 +51,12 @@ private:
     QTimer watchdog_;
 };
 
+// A program with one form of type F, built from (program) when first used.
+template <class F>
+class SingleFormTest : public FormTest {
+protected:
+    forms::Program p{rec, dir.path(), "TEST"};
+    forms::FormSlot<F> f{p, [this] { return std::make_unique<F>(p); }};
+};
+
 } // namespace forms::testing

@@ -55,7 +55,7 @@ public:
     QStringList log;
 };
 
-class ControlsTest : public FormTest {
+class ControlsTest : public forms::testing::SingleFormTest<CtlForm> {
 protected:
     void SetUp() override
     {
@@ -63,8 +63,6 @@ protected:
         f.Show();
         f->log.clear();
     }
-    forms::Program p{rec, dir.path(), "TEST"};
-    forms::FormSlot<CtlForm> f{p, [this] { return std::make_unique<CtlForm>(p); }};
 };
 
 TEST_F(ControlsTest, LabelKeepsItsCaptionAndShowsLineBreaks)

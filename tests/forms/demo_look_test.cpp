@@ -91,10 +91,8 @@ public:
     forms::Line Line1{this, "Line1"};
 };
 
-class DemoLookTest : public FormTest {
+class DemoLookTest : public forms::testing::SingleFormTest<DEMO> {
 protected:
-    forms::Program p{rec, dir.path(), "TEST"};
-    forms::FormSlot<DEMO> f{p, [this] { return std::make_unique<DEMO>(p); }};
 };
 
 // Colour of the client-area pixel at a point given in twips.

@@ -26,7 +26,7 @@ public:
     QStringList log;
 };
 
-class FileListsTest : public FormTest {
+class FileListsTest : public forms::testing::SingleFormTest<ListForm> {
 protected:
     void SetUp() override
     {
@@ -35,8 +35,6 @@ protected:
         f.Show();
         f->log.clear();
     }
-    forms::Program p{rec, dir.path(), "TEST"};
-    forms::FormSlot<ListForm> f{p, [this] { return std::make_unique<ListForm>(p); }};
 };
 
 int errorOf(const std::function<void()>& fn)

@@ -27,15 +27,13 @@ public:
     QStringList log;
 };
 
-class GridTest : public FormTest {
+class GridTest : public forms::testing::SingleFormTest<GridForm> {
 protected:
     void SetUp() override
     {
         FormTest::SetUp();
         f.Show();
     }
-    forms::Program p{rec, dir.path(), "TEST"};
-    forms::FormSlot<GridForm> f{p, [this] { return std::make_unique<GridForm>(p); }};
     forms::FlexGrid& g() { return f->G; }
     void fill(int rows, int cols)
     {

@@ -54,7 +54,7 @@ public:
     int swallow = -1;
 };
 
-class KeysTest : public FormTest {
+class KeysTest : public forms::testing::SingleFormTest<KeyForm> {
 protected:
     void SetUp() override
     {
@@ -62,8 +62,6 @@ protected:
         f.Show();
         f->log.clear();
     }
-    forms::Program p{rec, dir.path(), "TEST"};
-    forms::FormSlot<KeyForm> f{p, [this] { return std::make_unique<KeyForm>(p); }};
 };
 
 TEST_F(KeysTest, KeypadAndMainKeyboardGiveTheirOwnCodes)
