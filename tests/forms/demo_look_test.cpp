@@ -91,9 +91,7 @@ public:
     forms::Line Line1{this, "Line1"};
 };
 
-class DemoLookTest : public forms::testing::SingleFormTest<DEMO> {
-protected:
-};
+class DemoLookTest : public forms::testing::SingleFormTest<DEMO> {};
 
 // Colour of the client-area pixel at a point given in twips.
 QColor at(const QImage& img, double xTw, double yTw)
