@@ -6,6 +6,7 @@
 // Only test executables include this header (it needs GoogleTest).
 #pragma once
 
+#include "forms/program.h"
 #include "forms/testing/driver.h"
 #include "forms/testing/recording_services.h"
 
@@ -13,6 +14,7 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QWidget>
+#include <memory>
 #include <gtest/gtest.h>
 
 namespace forms::testing {
