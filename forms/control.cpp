@@ -1,5 +1,6 @@
 #include "forms/control.h"
 
+#include "forms/accessibility.h"
 #include "forms/form.h"
 #include "forms/units.h"
 
@@ -19,8 +20,10 @@ int nextTabIndex = 0;
 
 ControlCore::ControlCore(QWidget* self, const char* name) : self_(self), tabIndex_(nextTabIndex++)
 {
+    // The name is for code only: screen readers take what the widget shows
+    // (a caption, a label's current text), so no accessible name is set here.
     self_->setObjectName(QString::fromUtf8(name));
-    self_->setAccessibleName(QString::fromUtf8(name));
+    installAccessibility();
     // A container's back colour does not colour the controls it holds.
     useSystemColours(*self_);
     if (Form* f = form()) f->registerControl(this);

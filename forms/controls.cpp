@@ -1,5 +1,6 @@
 #include "forms/controls.h"
 
+#include "forms/accessibility.h"
 #include "forms/form.h"
 #include "forms/keys.h"
 #include "forms/units.h"
@@ -119,7 +120,10 @@ Label::Label(QWidget* parent, const char* name) : QLabel(host(parent)), ControlC
 void Label::setCaption(const QString& c)
 {
     caption_ = c;
-    QLabel::setText(displayText(c));
+    const QString shown = displayText(c);
+    if (shown == text()) return;
+    QLabel::setText(shown);
+    announceNameChange(this);
 }
 
 void Label::setAlignment(int a)

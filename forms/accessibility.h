@@ -1,0 +1,17 @@
+// What screen readers hear of the controls whose Qt defaults would not say
+// what they show: a label says its current text (also when it is empty,
+// never the caption of the frame around it); pictures, images and lines
+// say only a description a form gives them.
+#pragma once
+
+class QWidget;
+
+namespace forms {
+
+// Puts the layer's accessible interfaces in place (once; cheap afterwards).
+void installAccessibility();
+
+// Tells screen readers that w now says something else (a label's new text).
+void announceNameChange(QWidget* w);
+
+} // namespace forms
