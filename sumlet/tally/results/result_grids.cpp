@@ -1,0 +1,67 @@
+#include "sumlet/tally/results/result_grids.h"
+
+#include <limits>
+
+#include "forms/flex_grid.h"
+#include "forms/services.h"
+#include "runtime/format.h"
+#include "sumlet/tally/engine/tally_rows.h"
+
+namespace sumlet {
+
+namespace {
+
+QString fmt(const runtime::Value& v, const char* pattern)
+{
+    return QString::fromStdString(runtime::Format(v.num(), pattern));
+}
+
+} // namespace
+
+void writeResultHeading(forms::FlexGrid& g, const QString& keyName)
+{
+    g.setRow(0);
+    g.setTextMatrix(0, 0, QStringLiteral("NO"));
+    g.setTextMatrix(0, 1, keyName);
+    g.setTextMatrix(0, 2, QStringLiteral("件数"));
+    g.setTextMatrix(0, 3, QStringLiteral("金　額"));
+}
+
+void alignResultGrid(forms::FlexGrid& g)
+{
+    for (int c = 1; c <= 3; ++c)
+        g.setColAlignment(c, 7);
+    g.setFixedAlignment(0, 7);
+    for (int c = 1; c <= 3; ++c)
+        g.setFixedAlignment(c, 4);
+}
+
+void fillResultRows(forms::FlexGrid& g, const runtime::ValueArray& key, const runtime::ValueArray& count,
+                    const runtime::ValueArray& amount, const runtime::Value& n)
+{
+    // A grid holds at most int rows; the engine never gets near that.
+    const long rows = tally_detail::loopBound(n, std::numeric_limits<int>::max() - 1);
+    g.setRows(static_cast<int>(rows) + 1);
+    for (int r = 1; r <= rows; ++r) {
+        g.setTextMatrix(r, 0, QString::fromStdString(runtime::Format(r, "0 ")));
+        g.setTextMatrix(r, 1, fmt(key.get(r), "0 "));
+        g.setTextMatrix(r, 2, fmt(count.get(r), "0 "));
+        g.setTextMatrix(r, 3, fmt(amount.get(r), "#,0 "));
+    }
+}
+
+void copyWholeGrid(forms::FlexGrid& g, forms::Services& services)
+{
+    services.ClipboardClear();
+    g.setCol(0);
+    g.setRow(0);
+    g.setColSel(g.Cols() - 1);
+    g.setRowSel(g.Rows() - 1);
+    services.ClipboardSetText(g.Clip());
+    // A grid with its heading row only keeps the heading current.
+    if (g.Rows() > 1)
+        g.setRow(1);
+    g.setCol(1);
+}
+
+} // namespace sumlet
