@@ -8,6 +8,7 @@
 #include "sumlet/shell/filectl_form.h"
 #include "sumlet/shell/menu_form.h"
 #include "sumlet/shell/ver_form.h"
+#include "sumlet/tally/shukei_form.h"
 
 namespace sumlet {
 
@@ -18,6 +19,7 @@ Program::Program(forms::Services& services, const QString& programFolder, const 
       FILECTL_(*this, [this] { return std::make_unique<sumlet::FILECTL>(*this); }),
       SUMLET_(*this, [this] { return std::make_unique<sumlet::SUMLET>(*this); }),
       INSATSU_(*this, [this] { return std::make_unique<sumlet::INSATSU>(*this); }),
+      SHUKEI_(*this, [this] { return std::make_unique<sumlet::SHUKEI>(*this); }),
       fallbackFolder_(fallbackFolder)
 {
 }

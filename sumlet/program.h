@@ -15,6 +15,7 @@ class VER;
 class FILECTL;
 class SUMLET;
 class INSATSU;
+class SHUKEI;
 
 class Program : public forms::Program {
     Q_OBJECT
@@ -44,6 +45,7 @@ public:
     forms::FormSlot<sumlet::FILECTL> FILECTL_;
     forms::FormSlot<sumlet::SUMLET> SUMLET_;
     forms::FormSlot<sumlet::INSATSU> INSATSU_;
+    forms::FormSlot<sumlet::SHUKEI> SHUKEI_;
 
 private:
     QString fallbackFolder_;

@@ -7,6 +7,7 @@
 #include "sumlet/shell/settings.h"
 #include "sumlet/shell/filectl_form.h"
 #include "sumlet/shell/ver_form.h"
+#include "sumlet/tally/shukei_form.h"
 
 
 namespace sumlet {
@@ -71,7 +72,8 @@ void MENU::Command8_Click()
 
 void MENU::Command6_Click()
 {
-    // The tally form is not part of the program yet.
+    prog.SHUKEI_.Show();
+    Unload();
 }
 
 void MENU::Command9_Click() { ExitProgram(prog, *this); }

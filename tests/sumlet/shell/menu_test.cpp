@@ -58,7 +58,6 @@ TEST_F(MenuTest, ToolbarButtonsAndShortcutsRunTheirCommands)
         {"toolbar index 3", [](MENU& m) { m.Toolbar1.ButtonClick(3); }, 0, 0},
         {"Ctrl+D", [](MENU& m) { m.triggerShortcut(Qt::Key_D, Qt::ControlModifier); }, 1, 0},
         {"Ctrl+H", [](MENU& m) { m.triggerShortcut(Qt::Key_H, Qt::ControlModifier); }, 0, 1},
-        {"集計器", [](MENU& m) { click(m.Command6); }, 0, 0},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
