@@ -9,6 +9,8 @@
 #include "sumlet/shell/menu_form.h"
 #include "sumlet/shell/ver_form.h"
 #include "sumlet/tally/shukei_form.h"
+#include "sumlet/tally/print/ichiran_form.h"
+#include "sumlet/tally/print/print_1_form.h"
 
 namespace sumlet {
 
@@ -20,6 +22,8 @@ Program::Program(forms::Services& services, const QString& programFolder, const 
       SUMLET_(*this, [this] { return std::make_unique<sumlet::SUMLET>(*this); }),
       INSATSU_(*this, [this] { return std::make_unique<sumlet::INSATSU>(*this); }),
       SHUKEI_(*this, [this] { return std::make_unique<sumlet::SHUKEI>(*this); }),
+      ICHIRAN_(*this, [this] { return std::make_unique<sumlet::ICHIRAN>(*this); }),
+      PRINT_1_(*this, [this] { return std::make_unique<sumlet::PRINT_1>(*this); }),
       fallbackFolder_(fallbackFolder)
 {
 }

@@ -16,6 +16,8 @@ class FILECTL;
 class SUMLET;
 class INSATSU;
 class SHUKEI;
+class ICHIRAN;
+class PRINT_1;
 
 class Program : public forms::Program {
     Q_OBJECT
@@ -46,6 +48,8 @@ public:
     forms::FormSlot<sumlet::SUMLET> SUMLET_;
     forms::FormSlot<sumlet::INSATSU> INSATSU_;
     forms::FormSlot<sumlet::SHUKEI> SHUKEI_;
+    forms::FormSlot<sumlet::ICHIRAN> ICHIRAN_;
+    forms::FormSlot<sumlet::PRINT_1> PRINT_1_;
 
 private:
     QString fallbackFolder_;

@@ -1,0 +1,202 @@
+// ICHIRAN: the key-by-month list, its copy, its buttons and its close box.
+#include "tally_print_fixture.h"
+
+#include <QTest>
+
+namespace sumlet::testing {
+namespace {
+
+using forms::testing::click;
+using forms::testing::clickCell;
+using forms::testing::pressKey;
+
+class IchiranTest : public TallyPrintTest {
+protected:
+    // Shows the list modal as the tally form does (over the start form); `during` runs while it is up.
+    void showList(const std::function<void(ICHIRAN&)>& during)
+    {
+        if (!prog().MENU_.Loaded())
+            start();   // a form underneath, as the tally form is
+        rec.onNextModal("ICHIRAN", [&](forms::Form& f) { during(static_cast<ICHIRAN&>(f)); });
+        prog().ICHIRAN_.ShowModal();
+    }
+    static QStringList rowTexts(const forms::FlexGrid& g)
+    {
+        QStringList rows;
+        for (int r = 0; r < g.Rows(); ++r) {
+            QStringList cells;
+            for (int c = 0; c < g.Cols(); ++c)
+                cells << g.TextMatrix(r, c);
+            rows << cells.join('\t');
+        }
+        return rows;
+    }
+};
+
+const QStringList kTwoMonthRows{
+    "NO \t担当者NO\t件数\t4月金額\t件数\t5月金額\t件数\t合計金額",
+    "1 \t10 \t3 \t2,000 \t1 \t100 \t4 \t2,100 ",
+    "2 \t20 \t\t\t3 \t1,234,567 \t3 \t1,234,567 ",
+    "3 \t30 \t1 \t2,000 \t\t\t1 \t2,000 ",
+    "\t合　計　\t4 \t4,000 \t4 \t1,234,667 \t8 \t1,238,667 ",
+};
+
+TEST_F(IchiranTest, ShowsTheTwoMonthTableAndCopiesItWhole)
+{
+    computeTwoMonths();
+    shared().ReturnFlag = 0;
+    showList([&](ICHIRAN& f) {
+        EXPECT_EQ(f.Caption(), " 集計結果一覧表");
+        EXPECT_EQ(f.G4.Height(), 3495);
+        ASSERT_EQ(f.G4.Rows(), 5);
+        ASSERT_EQ(f.G4.Cols(), 8);
+        EXPECT_EQ(rowTexts(f.G4), kTwoMonthRows);
+        const double widths[] = {500, 900, 550, 1100, 550, 1100, 650, 1300};
+        for (int c = 0; c < 8; ++c) {
+            SCOPED_TRACE(c);
+            EXPECT_EQ(f.G4.ColWidth(c), widths[c]);
+            EXPECT_EQ(f.G4.FixedAlignment(c), 4);
+            if (c >= 1) {
+                EXPECT_EQ(f.G4.ColAlignment(c), c == 1 ? 4 : 7);
+            }
+        }
+
+        // A selection of one row, then the pop-up's copy: the whole table.
+        clickCell(f.G4, 2, 3);
+        rec.chooseInNextPopup("M11");
+        clickCell(f.G4, 3, 2, Qt::RightButton);
+        EXPECT_EQ(rec.popups(), QStringList{"M1"});
+        EXPECT_EQ(rec.clipboard(), kTwoMonthRows.join('\r'));
+        EXPECT_EQ(rec.clipboardClears(), 1);
+        EXPECT_EQ(f.G4.Row(), 1);
+        EXPECT_EQ(f.G4.Col(), 1);
+
+        // Ctrl+C anywhere in the form copies as well (the list has no text box).
+        rec.ClipboardSetText("old");
+        f.Command1.SetFocus();
+        pressKey(f.Command1, Qt::Key_C, Qt::ControlModifier);
+        EXPECT_EQ(rec.clipboard(), kTwoMonthRows.join('\r'));
+        EXPECT_EQ(rec.clipboardClears(), 2);
+
+        // Activated again, the same table.
+        f.Form_Activate();
+        EXPECT_EQ(rowTexts(f.G4), kTwoMonthRows);
+        click(f.Command1);
+    });
+    // The list read the data only; "戻る" left the mark for the tally form.
+    EXPECT_FALSE(prog().ICHIRAN_.Loaded());
+    EXPECT_EQ(shared().ReturnFlag.num(), 1);
+    EXPECT_EQ(tally().CurMonth.num(), 2);
+    EXPECT_EQ(tally().KeyCount.num(), 3);
+    EXPECT_TRUE(rec.recordingPrinter().documents().empty());
+}
+
+TEST_F(IchiranTest, ListsWithoutKeysSixMonthsAndNoPeriod)
+{
+    struct Case {
+        const char* name;
+        std::vector<std::vector<Row>> months;
+        int first;
+        QStringList rows;
+    } cases[] = {
+        {"key 0 only: no key rows", {{{0, 2, 300}}}, 3,
+         {"NO \t担当者NO\t件数\t3月金額\t件数\t合計金額", "\t合　計　\t2 \t300 \t2 \t300 "}},
+        {"six months wrapping the year", {{{5, 1, -1500}}, {}, {}, {}, {}, {{5, 2, 7}}}, 10,
+         {"NO \t担当者NO\t件数\t10月金額\t件数\t11月金額\t件数\t12月金額\t件数\t1月金額\t件数\t2月金額\t件数\t3月金額"
+          "\t件数\t合計金額",
+          "1 \t5 \t1 \t-1,500 \t\t\t\t\t\t\t\t\t2 \t7 \t3 \t-1,493 ",
+          "\t合　計　\t1 \t-1,500 \t0 \t0 \t0 \t0 \t0 \t0 \t0 \t0 \t2 \t7 \t3 \t-1,493 "}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        compute(c.first, c.months);
+        showList([&](ICHIRAN& f) {
+            EXPECT_EQ(rowTexts(f.G4), c.rows);
+            rec.chooseInNextPopup("M11");
+            clickCell(f.G4, 0, 1, Qt::RightButton);
+            EXPECT_EQ(rec.clipboard(), c.rows.join('\r'));
+            // The current cell afterwards: row 1, the totals row when there are no keys.
+            EXPECT_EQ(f.G4.Row(), 1);
+            click(f.Command1);
+        });
+    }
+
+    // A month given without a period: month number 0.
+    compute(1, {{{7, 1, 10}}});
+    tally().MonthNo.set(1, 0);
+    showList([&](ICHIRAN& f) {
+        EXPECT_EQ(f.G4.TextMatrix(0, 3), "0月金額");
+        click(f.Command1);
+    });
+}
+
+TEST_F(IchiranTest, ReadsNothingOutsideTheLastCompute)
+{
+    // Computed for two months, then a period of five months entered anew.
+    computeTwoMonths();
+    tally().MonthCount = 5;
+    tally().MonthNo.redim(5);
+    tally().KeyCount = 9;   // more keys than the table holds
+    showList([&](ICHIRAN& f) {
+        EXPECT_EQ(f.G4.Cols(), 8);
+        EXPECT_EQ(f.G4.Rows(), 5);
+        EXPECT_EQ(f.G4.TextMatrix(4, 7), "1,238,667 ");
+        click(f.Command1);
+    });
+    EXPECT_TRUE(rec.unhandledErrors().isEmpty());
+}
+
+TEST_F(IchiranTest, SelectsWholeRowsAndShowsTheSelectionOnlyAfterAGridClick)
+{
+    computeTwoMonths();
+    showList([&](ICHIRAN& f) {
+        clickCell(f.G4, 2, 3);
+        EXPECT_EQ(f.G4.HighLight(), 2);
+        EXPECT_EQ(f.G4.Row(), 2);
+        EXPECT_EQ(f.G4.RowSel(), 2);
+        EXPECT_EQ(f.G4.Col(), 0);
+        EXPECT_EQ(f.G4.ColSel(), 7);
+        EXPECT_EQ(f.G4.Clip(), kTwoMonthRows[2]);
+
+        // A click on the form's background: the selection is no longer shown.
+        QTest::mouseClick(f.client(), Qt::LeftButton, {}, QPoint(10, f.client()->height() - 10));
+        EXPECT_EQ(f.G4.HighLight(), 0);
+
+        // Only the right button pops the menu up.
+        clickCell(f.G4, 1, 1, Qt::MiddleButton);
+        clickCell(f.G4, 1, 1);
+        EXPECT_TRUE(rec.popups().isEmpty());
+        click(f.Command1);
+    });
+}
+
+TEST_F(IchiranTest, TheCloseBoxGoesBackAsReturnDoes)
+{
+    computeTwoMonths();
+    shared().ReturnFlag = 0;
+    tally().CurMonth = 1;
+    showList([&](ICHIRAN& f) { f.close(); });
+    EXPECT_FALSE(prog().ICHIRAN_.Loaded());
+    EXPECT_EQ(shared().ReturnFlag.num(), 1);
+    EXPECT_EQ(tally().CurMonth.num(), 2);
+}
+
+TEST_F(IchiranTest, ExitEndsTheProgramClosingHelpFirst)
+{
+    for (int helpOpen : {0, 1}) {
+        SCOPED_TRACE(helpOpen);
+        program = std::make_unique<Program>(rec, dir.path());
+        const int closesBefore = rec.helpCloseAlls();
+        computeTwoMonths();
+        shared().HelpOpen = helpOpen;
+        shared().ReturnFlag = 0;
+        showList([&](ICHIRAN& f) { click(f.Command2); });
+        EXPECT_TRUE(prog().Ended());
+        EXPECT_EQ(rec.helpCloseAlls() - closesBefore, helpOpen);
+        EXPECT_EQ(shared().HelpOpen.num(), 0);
+        EXPECT_EQ(shared().ReturnFlag.num(), 0);   // nothing is marked on the way out
+    }
+}
+
+} // namespace
+} // namespace sumlet::testing

@@ -1,0 +1,103 @@
+// Fixture of the result list and the tally prints: a SUMLET program whose
+// tally data is filled through code (months of rows, then the compute).
+#pragma once
+
+#include <QProcess>
+#include <QStandardPaths>
+#include <stdexcept>
+#include <vector>
+
+#include "forms/qt_services.h"
+#include "forms/testing/driver.h"
+#include "forms/qt_print.h"
+#include "support/sumlet_fixture.h"
+#include "sumlet/tally/engine/tally_engine.h"
+#include "sumlet/tally/print/ichiran_form.h"
+#include "sumlet/tally/print/print_1_form.h"
+#include "sumlet/tally/print/tally_print.h"
+
+namespace sumlet::testing {
+
+struct Row {
+    double key, count, amount;
+};
+
+class TallyPrintTest : public SumletTest {
+protected:
+    TallyData& tally() { return shared().tally; }
+
+    // A period of months `first`.. with the given rows, key name, not computed.
+    void enterMonths(int first, const std::vector<std::vector<Row>>& months,
+                     const char* keyName = "担当者NO")
+    {
+        TallyData& t = tally();
+        const int m = int(months.size());
+        t.MonthCount = m;
+        t.StartMonth = first;
+        t.MonthNo.redim(m);
+        for (int k = 1; k <= m; ++k)
+            t.MonthNo.set(k, (first + k - 2) % 12 + 1);
+        t.EndMonth = t.MonthNo.get(m);
+        t.KeyName = keyName;
+        for (int k = 1; k <= m; ++k) {
+            const auto& rows = months[std::size_t(k - 1)];
+            const long n = long(rows.size());
+            t.MonthRows[k] = double(n);
+            t.InKey[k].redim(n);
+            t.InCount[k].redim(n);
+            t.InAmount[k].redim(n);
+            for (long j = 1; j <= n; ++j) {
+                const Row& r = rows[std::size_t(j - 1)];
+                t.InKey[k].set(j, r.key);
+                t.InCount[k].set(j, r.count);
+                t.InAmount[k].set(j, r.amount);
+            }
+        }
+    }
+    void compute(int first, const std::vector<std::vector<Row>>& months, const char* keyName = "担当者NO")
+    {
+        enterMonths(first, months, keyName);
+        RunTally(tally());
+    }
+    // April and May: key 20 only in May, key 30 only in April.
+    void computeTwoMonths()
+    {
+        compute(4, {{{10, 2, 1500}, {30, 1, 2000}, {10, 1, 500}}, {{20, 3, 1234567}, {10, 1, 100}}});
+    }
+    // One month of n keys 1..n, count 1, amount 100 k.
+    void computeKeys(int n)
+    {
+        std::vector<Row> rows;
+        for (int k = 1; k <= n; ++k)
+            rows.push_back({double(k), 1, 100.0 * k});
+        compute(6, {rows});
+    }
+
+    const forms::PrintDocument& lastDocument()
+    {
+        const auto& docs = rec.recordingPrinter().documents();
+        if (docs.empty())
+            throw std::logic_error("nothing printed");
+        return docs.back();
+    }
+    std::size_t documentCount() { return rec.recordingPrinter().documents().size(); }
+
+    // The text of a PDF file, its pages separated by form feeds.
+    static QString pdfText(const QString& pdf)
+    {
+        const QString pdftotext = QStandardPaths::findExecutable("pdftotext");
+        if (pdftotext.isEmpty())
+            throw std::logic_error("pdftotext (poppler-utils) is needed");
+        QProcess proc;
+        proc.start(pdftotext, {"-layout", pdf, "-"});
+        if (!proc.waitForFinished(30000))
+            throw std::logic_error("pdftotext did not finish");
+        return QString::fromUtf8(proc.readAllStandardOutput());
+    }
+};
+
+// Recorder metrics of the 9.5-point print font: "A" is 95 twips wide and
+// 228 twips high, so x in w is twips / 95 and y in h is twips / 228.
+constexpr double W = 95, H = 228;
+
+} // namespace sumlet::testing
