@@ -8,10 +8,6 @@
 namespace sumlet::testing {
 namespace {
 
-using forms::PrintItem;
-using forms::PrintPage;
-using forms::testing::RecordingPrinter;
-
 class ResultListPrintTest : public TallyPrintTest {
 protected:
     // Prints from the list's own toolbar, as the user does.
@@ -32,57 +28,6 @@ protected:
         return lastDocument();
     }
 };
-
-// The text items of a page at height y (in h), with their left and right edges in w.
-struct Placed {
-    QString text;
-    double left, right;
-};
-std::vector<Placed> textsAt(const PrintPage& page, double y)
-{
-    std::vector<Placed> out;
-    for (const PrintItem& i : page.items)
-        if (i.kind == PrintItem::Text && std::abs(i.y - y * H) < 1e-6)
-            out.push_back({i.text, i.x / W, (i.x + RecordingPrinter::widthTwips(i.text, i.fontSize)) / W});
-    return out;
-}
-
-struct Rule {
-    int width;
-    double x1, y1, x2, y2;
-};
-std::vector<Rule> rulesOf(const PrintPage& page)
-{
-    std::vector<Rule> out;
-    for (const PrintItem& i : page.items)
-        if (i.kind == PrintItem::Line)
-            out.push_back({i.drawWidth, i.x / W, i.y / H, i.x2 / W, i.y2 / H});
-    return out;
-}
-
-void expectPlaced(const std::vector<Placed>& got, const std::vector<Placed>& want, bool byRight)
-{
-    ASSERT_EQ(got.size(), want.size());
-    for (std::size_t i = 0; i < want.size(); ++i) {
-        SCOPED_TRACE(want[i].text.toStdString());
-        EXPECT_EQ(got[i].text, want[i].text);
-        EXPECT_NEAR(byRight ? got[i].right : got[i].left, byRight ? want[i].right : want[i].left, 1e-9);
-    }
-}
-
-void expectRules(const PrintPage& page, const std::vector<Rule>& want)
-{
-    const std::vector<Rule> got = rulesOf(page);
-    ASSERT_EQ(got.size(), want.size());
-    for (std::size_t i = 0; i < want.size(); ++i) {
-        SCOPED_TRACE(i);
-        EXPECT_EQ(got[i].width, want[i].width);
-        EXPECT_NEAR(got[i].x1, want[i].x1, 1e-9);
-        EXPECT_NEAR(got[i].y1, want[i].y1, 1e-9);
-        EXPECT_NEAR(got[i].x2, want[i].x2, 1e-9);
-        EXPECT_NEAR(got[i].y2, want[i].y2, 1e-9);
-    }
-}
 
 TEST_F(ResultListPrintTest, WorkedExampleOfTwoMonths)
 {

@@ -4,6 +4,8 @@
 
 #include <QProcess>
 #include <QStandardPaths>
+#include <cmath>
+#include <functional>
 #include <stdexcept>
 #include <vector>
 
@@ -15,6 +17,7 @@
 #include "sumlet/tally/print/ichiran_form.h"
 #include "sumlet/tally/print/print_1_form.h"
 #include "sumlet/tally/print/tally_print.h"
+#include "sumlet/tally/shukei_form.h"
 
 namespace sumlet::testing {
 
@@ -25,6 +28,30 @@ struct Row {
 class TallyPrintTest : public SumletTest {
 protected:
     TallyData& tally() { return shared().tally; }
+
+    // The tally form, opened from the menu with "集計器".
+    SHUKEI& openTally()
+    {
+        forms::testing::click(start().Command6);
+        SHUKEI* f = prog().SHUKEI_.get();
+        if (!f)
+            throw std::logic_error("the tally form did not open");
+        return *f;
+    }
+    SHUKEI& tallyForm() { return *prog().SHUKEI_.get(); }
+    // Answers the next warning box and checks what it said.
+    void expectWarning(const QString& text, const std::function<void()>& action)
+    {
+        const std::size_t before = rec.messages().size();
+        const int beeps = rec.beeps();
+        rec.answerNextMessage(forms::MsgResult::OK);
+        action();
+        ASSERT_EQ(rec.messages().size(), before + 1);
+        EXPECT_EQ(rec.messages().back().text, text);
+        EXPECT_EQ(rec.messages().back().title, "Check");
+        EXPECT_EQ(rec.messages().back().icon, forms::MsgIcon::Exclamation);
+        EXPECT_EQ(rec.beeps(), beeps + 1);
+    }
 
     // A period of months `first`.. with the given rows, key name, not computed.
     void enterMonths(int first, const std::vector<std::vector<Row>>& months,
@@ -96,8 +123,62 @@ protected:
     }
 };
 
+using forms::PrintItem;
+using forms::PrintPage;
+
 // Recorder metrics of the 9.5-point print font: "A" is 95 twips wide and
 // 228 twips high, so x in w is twips / 95 and y in h is twips / 228.
 constexpr double W = 95, H = 228;
+
+// The text items of a page at height y (in h), with their left and right edges in w.
+struct Placed {
+    QString text;
+    double left, right;
+};
+inline std::vector<Placed> textsAt(const forms::PrintPage& page, double y)
+{
+    std::vector<Placed> out;
+    for (const forms::PrintItem& i : page.items)
+        if (i.kind == forms::PrintItem::Text && std::abs(i.y - y * H) < 1e-6)
+            out.push_back({i.text, i.x / W, (i.x + forms::testing::RecordingPrinter::widthTwips(i.text, i.fontSize)) / W});
+    return out;
+}
+
+struct Rule {
+    int width;
+    double x1, y1, x2, y2;
+};
+inline std::vector<Rule> rulesOf(const forms::PrintPage& page)
+{
+    std::vector<Rule> out;
+    for (const forms::PrintItem& i : page.items)
+        if (i.kind == forms::PrintItem::Line)
+            out.push_back({i.drawWidth, i.x / W, i.y / H, i.x2 / W, i.y2 / H});
+    return out;
+}
+
+inline void expectPlaced(const std::vector<Placed>& got, const std::vector<Placed>& want, bool byRight)
+{
+    ASSERT_EQ(got.size(), want.size());
+    for (std::size_t i = 0; i < want.size(); ++i) {
+        SCOPED_TRACE(want[i].text.toStdString());
+        EXPECT_EQ(got[i].text, want[i].text);
+        EXPECT_NEAR(byRight ? got[i].right : got[i].left, byRight ? want[i].right : want[i].left, 1e-9);
+    }
+}
+
+inline void expectRules(const forms::PrintPage& page, const std::vector<Rule>& want)
+{
+    const std::vector<Rule> got = rulesOf(page);
+    ASSERT_EQ(got.size(), want.size());
+    for (std::size_t i = 0; i < want.size(); ++i) {
+        SCOPED_TRACE(i);
+        EXPECT_EQ(got[i].width, want[i].width);
+        EXPECT_NEAR(got[i].x1, want[i].x1, 1e-9);
+        EXPECT_NEAR(got[i].y1, want[i].y1, 1e-9);
+        EXPECT_NEAR(got[i].x2, want[i].x2, 1e-9);
+        EXPECT_NEAR(got[i].y2, want[i].y2, 1e-9);
+    }
+}
 
 } // namespace sumlet::testing
