@@ -2,6 +2,8 @@
 #pragma once
 
 #include "forms/program.h"
+#include "quorvel/dates/date_entry.h"
+#include "quorvel/dates/hizuke_form.h"
 #include "quorvel/keypad/quorvel_form.h"
 #include "quorvel/keypad/tesk_setumei.h"
 #include "quorvel/keypad/window_file.h"
@@ -22,9 +24,11 @@ public:
 
     Shared shared;
     ProgramPlace place;
+    dates::DateValues dates;
 
     forms::FormSlot<QUORVEL> QUORVEL_{*this, [this] { return std::make_unique<QUORVEL>(*this); }};
     forms::FormSlot<TeskSETUMEI> TeskSETUMEI_{*this, [this] { return std::make_unique<TeskSETUMEI>(*this); }};
+    forms::FormSlot<HIZUKE> HIZUKE_{*this, [this] { return std::make_unique<HIZUKE>(*this); }};
 };
 
 } // namespace quorvel

@@ -139,9 +139,15 @@ void QUORVEL::Form_Unload(int& Cancel)
 
 void QUORVEL::Command28_Click() { prog.TeskSETUMEI_.ShowModal(); }
 
-// The day-count and formula windows come with their own windows; until then
-// these buttons do nothing.
-void QUORVEL::Command29_Click() {}
+void QUORVEL::Command29_Click()
+{
+    prog.shared.FormLeft = static_cast<double>(static_cast<float>(Left()));
+    prog.shared.FormTop = static_cast<double>(static_cast<float>(Top()));
+    Hide();
+    prog.HIZUKE_.Show();
+}
+
+// The formula window comes with its own window; until then this button does nothing.
 void QUORVEL::Command30_Click() {}
 
 void QUORVEL::Command31_Click()
