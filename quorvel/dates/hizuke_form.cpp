@@ -46,6 +46,7 @@ PictureArray::PictureArray(QWidget* parent, const char* name)
         const QByteArray n = QByteArray(name) + "(" + QByteArray::number(i) + ")";
         items_[i] = std::make_unique<forms::Image>(parent, n.constData());
         items_[i]->setPicture(dates::signPicture(i));
+        items_[i]->setAccessibleName(dates::signAnimal(i));
         items_[i]->setVisible(false);
     }
 }

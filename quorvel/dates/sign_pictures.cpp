@@ -210,4 +210,10 @@ QPixmap signPicture(int k)
     return pm;
 }
 
+QString signAnimal(int k)
+{
+    static const char* const kNames[12] = {"猿", "鶏", "犬", "猪", "鼠", "牛", "虎", "兎", "竜", "蛇", "馬", "羊"};
+    return k >= 0 && k < 12 ? QString::fromUtf8(kNames[k]) : QString();
+}
+
 } // namespace quorvel::dates

@@ -1,5 +1,6 @@
 // The day-count window driven through its controls from the keypad window.
 #include "forms/testing/form_test.h"
+#include "support/accessible_names.h"
 #include "forms/units.h"
 #include "quorvel/program.h"
 
@@ -523,4 +524,12 @@ TEST_F(DateWindow, Layout)
         pictures.insert(a.cacheKey() ? qHashBits(a.constBits(), a.sizeInBytes()) : 0);
     }
     EXPECT_EQ(pictures.size(), 13);
+
+    // Screen readers hear what is shown, the picture's animal too.
+    enter(w.Text1, "20080805");
+    enter(w.Text2, "H310430");
+    click(w.Command1);
+    EXPECT_EQ(forms::testing::accessibleFaults(w), forms::testing::NoFaults);
+    EXPECT_EQ(forms::testing::accessibleText(&w.Label6), "平成 31年04月30日");
+    EXPECT_EQ(forms::testing::accessibleText(&w.Image1[4]), "鼠");
 }
