@@ -1,6 +1,7 @@
 #include "sumlet/tally/print/print_page.h"
 
 #include "forms/form.h"
+#include "sumlet/program.h"
 #include "sumlet/tally/print/tally_print.h"
 
 #include <cmath>
@@ -88,6 +89,13 @@ QString tallyCellText(const runtime::Value& v, const char* pattern)
     if (v.isEmpty())
         return QString();
     return QString::fromStdString(runtime::Format(v.num(), pattern));
+}
+
+forms::Printer& tallyPrinter(Program& program)
+{
+    forms::Printer& p = program.services().printer();
+    p.setPdfFolder(QString::fromStdString(program.shared.DataFolder.text()));
+    return p;
 }
 
 bool reportPrint(forms::Form& caller, forms::PrintOutcome outcome)

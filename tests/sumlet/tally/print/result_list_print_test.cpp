@@ -86,6 +86,10 @@ TEST_F(ResultListPrintTest, WorkedExampleOfTwoMonths)
                        {3, 16, 2.6, 16, b}, {3, 28, 2.6, 28, b}, {3, 47, 2.6, 47, b}, {3, 66, 2.6, 66, b},
                        {6, 10, 2.6, 88, 2.6}, {6, 10, b, 88, b}, {6, 10, 2.6, 10, b}, {6, 88, 2.6, 88, b}});
 
+    // A print to a PDF file would offer the data folder first.
+    EXPECT_FALSE(shared().DataFolder.text().empty());
+    EXPECT_EQ(rec.recordingPrinter().pdfFolder().toStdString(), shared().DataFolder.text());
+
     // The print changed nothing of the tally's state.
     EXPECT_EQ(tally().KeyCount.num(), 3);
     EXPECT_EQ(shared().ReturnFlag.num(), 1);   // from "戻る" only
