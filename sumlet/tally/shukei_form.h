@@ -134,6 +134,7 @@ private:
     void Text2_KeyPress(int& KeyAscii);
     // Entry line.
     void G1_Click();
+    bool g1PressOnHeading_ = false;   // the last press in G1 was on its heading row
     void Text3_KeyDown(int KeyCode, int Shift);
     void Text4_KeyDown(int KeyCode, int Shift);
     void Text5_KeyDown(int KeyCode, int Shift);
@@ -143,6 +144,8 @@ private:
     void lineDown(bool moveCurrentRow);
     void lineUp();
     void placeEntryLine();
+    bool takeEntry(forms::TextBox& box, int col, int& KeyAscii, double& value);
+    void passOn(int col);
     void entryLineToTop();
     void showCountTotal();
     void showAmountTotal();

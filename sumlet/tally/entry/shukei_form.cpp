@@ -4,6 +4,8 @@
 #include "sumlet/program.h"
 #include "sumlet/tally/entry/tally_pictures.h"
 
+#include "forms/units.h"
+
 #include <QAction>
 
 namespace sumlet {
@@ -191,6 +193,9 @@ void SHUKEI::connectHandlers()
     Text1.KeyPress = [this](int& k) { Text1_KeyPress(k); };
     Text2.KeyPress = [this](int& k) { Text2_KeyPress(k); };
     G1.Click = [this] { G1_Click(); };
+    G1.MouseDown = [this](int, int, double, double Y) {
+        g1PressOnHeading_ = forms::px(Y) < G1.viewport()->geometry().top();
+    };
     Text3.KeyDown = [this](int c, int s) { Text3_KeyDown(c, s); };
     Text4.KeyDown = [this](int c, int s) { Text4_KeyDown(c, s); };
     Text5.KeyDown = [this](int c, int s) { Text5_KeyDown(c, s); };

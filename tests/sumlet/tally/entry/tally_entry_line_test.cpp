@@ -1,0 +1,233 @@
+// The entry line over G1: Enter in each box, formats, totals, arrows, clicks,
+// "*" and the 500-row capacity.
+#include "tally_fixture.h"
+
+#include "runtime/format.h"
+
+#include <cmath>
+
+namespace sumlet::testing {
+namespace {
+
+using forms::testing::click;
+using forms::testing::clickCell;
+using forms::testing::pressKey;
+using forms::testing::typeText;
+
+// Round half away from zero, then Val-style grouping: an independent model
+// of what a typed number becomes in the grid and in the totals.
+double whole(double v) { return v < 0 ? -std::floor(-v + 0.5) : std::floor(v + 0.5); }
+
+TEST_F(TallyTest, EnterWritesFormattedCellsAndTotalsFollowTheColumns)
+{
+    struct Case {
+        const char *key, *count, *amount;
+        const char* shown;
+        double countValue, amountValue;
+    };
+    const Case cases[] = {
+        {"12", "3", "1234567", "12 |3 |1,234,567 ", 3, 1234567},
+        {"7", "12.5", "1500", "7 |13 |1,500 ", 12.5, 1500},
+        {"abc", "", "", "0 |0 |0 ", 0, 0},
+        {"-5", "-2", "-1500", "-5 |-2 |-1,500 ", -2, -1500},
+        {"1,000", "1 2", "2.5", "1 |12 |3 ", 12, 3},
+        {"&H10", "0.4", "999.5", "16 |0 |1,000 ", 0.4, 1000},
+        {" *", "1", "1", "0 |1 |1 ", 1, 1},
+        {"＊", "1", "1", "0 |1 |1 ", 1, 1},
+    };
+    SHUKEI& f = openForEntry("4", "6");
+    double counts = 0, amounts = 0;
+    int r = 1;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.key);
+        typeText(f.Text3, QString::fromUtf8(c.key) + "\r");
+        EXPECT_EQ(focus(), "Text4");
+        EXPECT_EQ(f.Text3.Text(), "");
+        typeText(f.Text4, QString::fromUtf8(c.count) + "\r");
+        EXPECT_EQ(focus(), "Text5");
+        // The count total reads the cells as written ("#0 ").
+        counts += whole(c.countValue);
+        EXPECT_EQ(f.Label24.Caption().toStdString(), runtime::Format(counts, "# "));
+        typeText(f.Text5, QString::fromUtf8(c.amount) + "\r");
+        EXPECT_EQ(focus(), "Text3");
+        amounts += whole(c.amountValue);
+        EXPECT_EQ(f.Label25.Caption().toStdString(), runtime::Format(amounts, "#,0 "));
+        EXPECT_EQ(cells(r).toStdString(), c.shown);
+        ++r;
+        EXPECT_EQ(line().row, r);
+    }
+    EXPECT_TRUE(rec.messages().empty());
+    EXPECT_EQ(tally().MonthRows[1].num(), 0);   // nothing stored until the month is closed
+}
+
+TEST_F(TallyTest, EmptyBoxOverFilledCellPassesOnWithoutWriting)
+{
+    SHUKEI& f = openForEntry("4", "6");
+    row("12", "3", "500");
+    clickCell(f.G1, 1, 1);
+    EXPECT_EQ(line().row, 1);
+    typeText(f.Text3, "\r");
+    EXPECT_EQ(focus(), "Text4");
+    typeText(f.Text4, "\r");
+    EXPECT_EQ(focus(), "Text5");
+    f.Label25.setCaption("kept");
+    typeText(f.Text5, "\r");
+    EXPECT_EQ(focus(), "Text3");
+    EXPECT_EQ(cells(1), "12 |3 |500 ");
+    EXPECT_EQ(line().row, 2);
+    EXPECT_EQ(f.Label25.Caption(), "kept");
+    // Over an empty row the same Enter writes 0.
+    typeText(f.Text3, "\r");
+    EXPECT_EQ(cells(2), "0 ||");
+}
+
+TEST_F(TallyTest, NumberBeyondRangeIsRefusedInEveryEntryBox)
+{
+    SHUKEI& f = openForEntry("4", "6");
+    row("1", "2", "3");
+    clickCell(f.G1, 1, 1);
+    int i = 0;
+    for (forms::TextBox* box : {&f.Text3, &f.Text4, &f.Text5}) {
+        SCOPED_TRACE(box->Name().toStdString());
+        rec.answerNextMessage(forms::MsgResult::OK);
+        box->SetFocus();
+        typeText(*box, "1e999\r");
+        expectWarning("入力エラー！", size_t(i++));
+        EXPECT_EQ(box->Text(), "");
+        EXPECT_EQ(focus(), box->Name().toStdString());
+        EXPECT_EQ(cells(1), "1 |2 |3 ");
+        EXPECT_EQ(line().row, 1);
+    }
+    EXPECT_EQ(rec.beeps(), 3);
+}
+
+TEST_F(TallyTest, ArrowKeysMoveTheLineAsTheTableSays)
+{
+    struct Case {
+        const char* box;
+        int key;
+        int fromRow, fromTop;        // line row and grid top row before
+        const char* typed;
+        Line after;
+        const char* focus;
+        bool boxKept;
+    };
+    const int L = Qt::Key_Left, U = Qt::Key_Up, R = Qt::Key_Right, D = Qt::Key_Down;
+    const Case cases[] = {
+        {"Text3", U, 5, 1, "9", {4, 4, 1620, 1}, "Text3", false},
+        {"Text3", D, 5, 1, "9", {6, 6, 2100, 1}, "Text3", false},
+        {"Text3", R, 5, 1, "9", {5, 5, 1860, 1}, "Text4", false},
+        {"Text3", L, 5, 1, "9", {4, 4, 1620, 1}, "Text5", false},
+        {"Text3", U, 1, 1, "9", {1, 1, 900, 1}, "Text3", false},
+        {"Text3", L, 1, 1, "9", {1, 1, 900, 1}, "Text5", false},
+        {"Text4", U, 5, 1, "9", {4, 4, 1620, 1}, "Text4", false},
+        {"Text4", D, 5, 1, "9", {6, 6, 2100, 1}, "Text4", false},
+        {"Text4", R, 5, 1, "9", {5, 5, 1860, 1}, "Text5", false},
+        {"Text4", L, 5, 1, "9", {5, 5, 1860, 1}, "Text3", false},
+        {"Text5", U, 5, 1, "9", {4, 4, 1620, 1}, "Text5", true},
+        {"Text5", D, 5, 1, "9", {6, 6, 2100, 1}, "Text5", true},
+        {"Text5", R, 15, 12, "9", {16, 5, 1860, 12}, "Text3", true},
+        {"Text5", L, 5, 1, "9", {5, 5, 1860, 1}, "Text4", false},
+        // The tenth visible line: the grid scrolls under the line.
+        {"Text3", D, 10, 1, "", {11, 10, 3060, 2}, "Text3", false},
+        {"Text5", D, 20, 11, "", {21, 10, 3060, 12}, "Text5", true},
+        // Up on the first visible line of a scrolled grid.
+        {"Text4", U, 11, 11, "", {10, 1, 900, 10}, "Text4", false},
+        // The last row holds the line.
+        {"Text3", D, 500, 491, "", {500, 10, 3060, 491}, "Text3", false},
+        {"Text5", R, 500, 491, "", {500, 10, 3060, 491}, "Text3", true},
+    };
+    SHUKEI& f = openForEntry("4", "6");
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.box) + " " + std::to_string(c.key) + " from " + std::to_string(c.fromRow));
+        f.G1.setTopRow(c.fromTop);
+        auto* box = static_cast<forms::TextBox*>(f.findControl(c.box));
+        const int col = box == &f.Text3 ? 1 : box == &f.Text4 ? 2 : 3;
+        clickCell(f.G1, c.fromRow, col);
+        box->setText(QString());
+        typeText(*box, c.typed);
+        pressKey(*box, c.key);
+        EXPECT_EQ(line(), c.after);
+        EXPECT_EQ(focus(), c.focus);
+        EXPECT_EQ(box->Text(), c.boxKept ? QString(c.typed) : QString());
+        EXPECT_EQ(f.G1.TextMatrix(c.fromRow, col), "");   // nothing written
+    }
+}
+
+TEST_F(TallyTest, ClickPlacesTheLineOverTheClickedRow)
+{
+    SHUKEI& f = openForEntry("4", "6");
+    f.G1.setTopRow(8);
+    clickCell(f.G1, 15, 3);
+    EXPECT_EQ(line(), (Line{15, 8, 8 * 240 + 660, 8}));
+    EXPECT_EQ(focus(), "Text5");
+    typeText(f.Text5, "700\r");
+    EXPECT_EQ(f.G1.TextMatrix(15, 3), "700 ");
+    EXPECT_EQ(line(), (Line{16, 9, 9 * 240 + 660, 8}));
+    // The heading row does not move the line.
+    clickCell(f.G1, 9, 2);
+    clickCell(f.G1, 0, 1);
+    EXPECT_EQ(line(), (Line{9, 2, 2 * 240 + 660, 8}));
+    EXPECT_EQ(focus(), "Text4");
+}
+
+TEST_F(TallyTest, StarClosesTheMonthAndEmptiesTheRowsFromTheLineDown)
+{
+    SHUKEI& f = openForEntry("4", "6");
+    rows(7);
+    clickCell(f.G1, 6, 1);
+    const QString label24 = f.Label24.Caption(), label25 = f.Label25.Caption();
+    star();
+    EXPECT_EQ(tally().MonthRows[1].num(), 5);
+    EXPECT_EQ(stored(1), (QStringList{"1|1|100", "2|1|200", "3|1|300", "4|1|400", "5|1|500"}));
+    EXPECT_EQ(cells(5), "5 |1 |500 ");
+    EXPECT_EQ(cells(6), "||");
+    EXPECT_EQ(cells(7), "||");
+    EXPECT_EQ(f.Text3.Text(), "");
+    EXPECT_EQ(line().row, 6);
+    EXPECT_EQ(f.Label24.Caption(), label24);
+    EXPECT_EQ(f.Label25.Caption(), label25);
+    EXPECT_EQ(enabled({&f.Command1, &f.Command2, &f.Command3}), (QStringList{"Command1", "Command2"}));
+    EXPECT_EQ(focus(), "Command2");
+    EXPECT_EQ(rec.beeps(), 0);
+
+    // "*" on row 1: nothing stored, every row emptied.
+    clickCell(f.G1, 1, 1);
+    star();
+    EXPECT_EQ(tally().MonthRows[1].num(), 0);
+    EXPECT_EQ(tally().InKey[1].upper(), 0);
+    EXPECT_EQ(cells(1), "||");
+}
+
+TEST_F(TallyTest, StarInTheLastMonthBeepsAndOneMonthKeepsThePreviousButtonOff)
+{
+    SHUKEI& f = openForEntry("7", "7");
+    rows(2);
+    star();
+    EXPECT_EQ(rec.beeps(), 1);
+    EXPECT_EQ(tally().MonthRows[1].num(), 2);
+    EXPECT_EQ(enabled({&f.Command1, &f.Command2, &f.Command3}), (QStringList{"Command1"}));
+    EXPECT_EQ(focus(), "Text3");
+}
+
+TEST_F(TallyTest, FiveHundredRowsFillTheGridAndTheLineStopsAtTheLast)
+{
+    SHUKEI& f = openForEntry("4", "6");
+    rows(500);
+    EXPECT_EQ(line(), (Line{500, 10, 3060, 491}));
+    EXPECT_EQ(cells(500), "500 |1 |50,000 ");
+    EXPECT_EQ(f.Label24.Caption(), "500 ");
+    EXPECT_EQ(f.Label25.Caption().toStdString(), runtime::Format(100.0 * 500 * 501 / 2, "#,0 "));
+    // A further amount overwrites row 500.
+    typeText(f.Text5, "1\r");
+    EXPECT_EQ(cells(500), "500 |1 |1 ");
+    EXPECT_EQ(line().row, 500);
+    // "*" keeps the 499 rows above it, "入力確定" all 500.
+    click(f.Command11);
+    EXPECT_EQ(tally().MonthRows[1].num(), 500);
+    star();
+    EXPECT_EQ(tally().MonthRows[1].num(), 499);
+}
+
+} // namespace
+} // namespace sumlet::testing
