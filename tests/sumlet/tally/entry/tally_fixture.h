@@ -12,7 +12,7 @@
 namespace sumlet::testing {
 
 class TallyTest : public SumletTest {
-protected:
+public:   // the helpers serve the tables' lambdas too
     SHUKEI& open()
     {
         MENU& m = start();

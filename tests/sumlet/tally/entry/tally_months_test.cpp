@@ -1,0 +1,209 @@
+// Closing months with "入力確定" and stepping the entry grid between months;
+// activation in return mode.
+#include "tally_fixture.h"
+
+#include <functional>
+
+namespace sumlet::testing {
+namespace {
+
+using forms::testing::click;
+using forms::testing::clickCell;
+using forms::testing::typeText;
+
+TEST_F(TallyTest, ConfirmStoresUpToTheLastFilledCellOfTheCurrentColumn)
+{
+    struct Case {
+        const char* what;
+        std::function<void(SHUKEI&)> before;
+        QStringList stored;
+    };
+    const Case cases[] = {
+        {"five whole rows, amount column current", [](SHUKEI&) {}, {"1|1|100", "2|1|200", "3|1|300", "4|1|400", "5|1|500"}},
+        {"a key typed on row 6", [](SHUKEI& f) { typeText(f.Text3, "9\r"); },
+         {"1|1|100", "2|1|200", "3|1|300", "4|1|400", "5|1|500", "9|0|0"}},
+        {"a key on row 8 after an empty row 6 and 7",
+         [](SHUKEI& f) {
+             clickCell(f.G1, 8, 1);
+             typeText(f.Text3, "8\r");
+         },
+         {"1|1|100", "2|1|200", "3|1|300", "4|1|400", "5|1|500", "0|0|0", "0|0|0", "8|0|0"}},
+        {"amount column current after a change in row 3",
+         [](SHUKEI& f) {
+             clickCell(f.G1, 3, 2);
+             typeText(f.Text4, "2.5\r");
+             typeText(f.Text5, "-1500.5\r");
+         },
+         {"1|1|100", "2|1|200", "3|3|-1501", "4|1|400", "5|1|500"}},
+        {"row numbers current: any of the columns 1 to 3",
+         [](SHUKEI& f) {
+             clickCell(f.G1, 7, 3);
+             typeText(f.Text5, "70\r");
+             f.G1.setCol(0);
+         },
+         {"1|1|100", "2|1|200", "3|1|300", "4|1|400", "5|1|500", "0|0|0", "0|0|70"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        SHUKEI& f = openForEntry("4", "6");
+        rows(5);
+        c.before(f);
+        click(f.Command11);
+        EXPECT_EQ(stored(1), c.stored);
+        EXPECT_EQ(tally().MonthRows[1].num(), c.stored.size());
+        EXPECT_EQ(cells(1), "1 |1 |100 ");   // nothing is emptied
+        EXPECT_EQ(enabled({&f.Command1, &f.Command2, &f.Command3}), (QStringList{"Command1", "Command2"}));
+        EXPECT_EQ(focus(), "Command2");
+        click(f.Command5);   // back to the menu for the next case
+    }
+}
+
+TEST_F(TallyTest, ConfirmOnAnEmptyGridStoresNoRows)
+{
+    SHUKEI& f = openForEntry("4", "5");
+    clickCell(f.G1, 1, 1);
+    click(f.Command11);
+    EXPECT_EQ(tally().MonthRows[1].num(), 0);
+    EXPECT_EQ(tally().InKey[1].upper(), 0);
+    EXPECT_EQ(tally().InAmount[1].upper(), 0);
+    EXPECT_EQ(focus(), "Command2");
+    EXPECT_EQ(rec.beeps(), 0);
+}
+
+// Six months, 10 to 3, entered and stepped through in both directions.
+TEST_F(TallyTest, SteppingAcrossSixMonths)
+{
+    struct Step {
+        const char* what;
+        std::function<void(TallyTest&, SHUKEI&)> act;
+        int month;
+        const char* label20;
+        const char* row1;
+        const char* label24;
+        QStringList on;   // which of Command1, Command2, Command3 are enabled
+        int beeps;        // beeps so far
+    };
+    auto next = [](TallyTest&, SHUKEI& f) { click(f.Command2); };
+    auto back = [](TallyTest&, SHUKEI& f) { click(f.Command3); };
+    auto confirm = [](TallyTest&, SHUKEI& f) { click(f.Command11); };
+    const QStringList c12{"Command1", "Command2"}, c13{"Command1", "Command3"}, c123{"Command1", "Command2", "Command3"};
+    const Step steps[] = {
+        {"month 1: 3 rows and *", [](TallyTest& t, SHUKEI&) { t.rows(3); t.star(); }, 1, "10 ", "1 |1 |100 ", "3 ", c12, 0},
+        {"to month 2, empty", next, 2, "11 ", "||", "", c13, 1},
+        {"month 2: 2 rows and *", [](TallyTest& t, SHUKEI&) { t.rows(2, 10); t.star(); }, 2, "11 ", "10 |1 |1,000 ", "2 ", c123, 1},
+        {"to month 3, empty", next, 3, "12 ", "||", "", c13, 2},
+        {"back to month 2", back, 2, "11 ", "10 |1 |1,000 ", "2 ", c13, 2},
+        {"back to month 1", back, 1, "10 ", "1 |1 |100 ", "3 ", c12, 2},
+        {"forward to month 2", next, 2, "11 ", "10 |1 |1,000 ", "2 ", c123, 2},
+        {"forward to month 3, empty", next, 3, "12 ", "||", "", c13, 3},
+        {"month 3 closed empty", confirm, 3, "12 ", "||", "", c123, 3},
+        {"to month 4, empty", next, 4, "1 ", "||", "", c13, 4},
+        {"month 4: 1 row", [](TallyTest& t, SHUKEI& f) { t.rows(1, 40); click(f.Command11); }, 4, "1 ", "40 |1 |4,000 ",
+         "1 ", c123, 4},
+        {"to month 5, empty", next, 5, "2 ", "||", "", c13, 5},
+        {"month 5: 2 rows and *", [](TallyTest& t, SHUKEI&) { t.rows(2, 50); t.star(); }, 5, "2 ", "50 |1 |5,000 ", "2 ", c123, 5},
+        {"to month 6, empty", next, 6, "3 ", "||", "", c13, 6},
+        {"month 6: last month closed", [](TallyTest& t, SHUKEI&) { t.rows(1, 60); t.star(); }, 6, "3 ", "60 |1 |6,000 ", "1 ", c13, 7},
+        {"back to month 5", back, 5, "2 ", "50 |1 |5,000 ", "2 ", c123, 7},
+        {"back to month 4", back, 4, "1 ", "40 |1 |4,000 ", "1 ", c123, 7},
+        {"back from 4: month 3 has no rows", back, 4, "1 ", "40 |1 |4,000 ", "1 ", c123, 7},
+        {"forward to month 5", next, 5, "2 ", "50 |1 |5,000 ", "2 ", c123, 7},
+        {"forward to month 6, the last", next, 6, "3 ", "60 |1 |6,000 ", "1 ", c13, 7},
+    };
+    SHUKEI& f = openForEntry("10", "3");
+    ASSERT_EQ(tally().MonthCount.num(), 6);
+    for (const Step& s : steps) {
+        SCOPED_TRACE(s.what);
+        s.act(*this, f);
+        EXPECT_EQ(tally().CurMonth.num(), s.month);
+        EXPECT_EQ(f.Label20.Caption(), s.label20);
+        EXPECT_EQ(cells(1), s.row1);
+        EXPECT_EQ(f.Label24.Caption(), s.label24);
+        EXPECT_EQ(enabled({&f.Command1, &f.Command2, &f.Command3}), s.on);
+        EXPECT_EQ(rec.beeps(), s.beeps);
+        // The line stands on row 1 after every step that refills or empties the grid.
+        const std::string what = s.what;
+        if (what.starts_with("to ") || what.starts_with("back") || what.starts_with("forward")) {
+            EXPECT_EQ(line(), (Line{1, 1, 900, 1}));
+        }
+    }
+    EXPECT_EQ(focus(), "Command3");
+    const QStringList months[] = {stored(1), stored(2), stored(3), stored(4), stored(5), stored(6)};
+    EXPECT_EQ(months[0], (QStringList{"1|1|100", "2|1|200", "3|1|300"}));
+    EXPECT_EQ(months[1], (QStringList{"10|1|1000", "11|1|1100"}));
+    EXPECT_EQ(months[2], QStringList{});
+    EXPECT_EQ(months[3], QStringList{"40|1|4000"});
+    EXPECT_EQ(months[4], (QStringList{"50|1|5000", "51|1|5100"}));
+    EXPECT_EQ(months[5], QStringList{"60|1|6000"});
+}
+
+TEST_F(TallyTest, TypedRowsNotClosedAreLostByAStep)
+{
+    SHUKEI& f = openForEntry("4", "5");
+    rows(2);
+    star();
+    click(f.Command2);
+    rows(1, 20);
+    click(f.Command3);                 // month 2 was never closed
+    EXPECT_EQ(tally().CurMonth.num(), 1);
+    EXPECT_EQ(cells(1), "1 |1 |100 ");
+    EXPECT_EQ(cells(3), "||");
+    EXPECT_EQ(tally().MonthRows[2].num(), 0);
+    EXPECT_EQ(enabled({&f.Command2, &f.Command3}), QStringList{});
+}
+
+TEST_F(TallyTest, ReturnModeShowsMonthOneAndSkipsAnEmptyMonthForward)
+{
+    SHUKEI& f = openForEntry("4", "6");
+    rows(2);
+    star();
+    click(f.Command2);
+    click(f.Command11);                // month 2 closed empty
+    click(f.Command2);
+    rows(3, 30);
+    star();                            // month 3, the last: a beep
+    // Back from a child form: the flag is set and month 2 is current.
+    shared().ReturnFlag = 1;
+    tally().CurMonth = 2;
+    prog().dispatch([&] { f.Form_Activate(); });
+    EXPECT_EQ(shared().ReturnFlag.num(), 0);
+    EXPECT_EQ(tally().CurMonth.num(), 1);
+    EXPECT_EQ(cells(1), "1 |1 |100 ");
+    EXPECT_EQ(f.Label20.Caption(), "4 ");
+    EXPECT_EQ(f.Combo1.ListCount(), 4);
+    EXPECT_EQ(focus(), "Text3");
+    EXPECT_EQ(enabled({&f.Command1, &f.Command2, &f.Command3, &f.Text3}), (QStringList{"Command1", "Command2", "Text3"}));
+    // Month 2 is empty: the step goes on to month 3.
+    click(f.Command2);
+    EXPECT_EQ(tally().CurMonth.num(), 3);
+    EXPECT_EQ(cells(1), "30 |1 |3,000 ");
+    EXPECT_EQ(f.Label20.Caption(), "6 ");
+    EXPECT_EQ(enabled({&f.Command2, &f.Command3}), QStringList{});
+}
+
+TEST_F(TallyTest, ActivationsWithoutTheFlagKeepTheDataAndStartOver)
+{
+    SHUKEI& f = openForEntry("4", "6");
+    typeText(f.Combo1, "伝票NO\r");
+    rows(2);
+    star();
+    prog().dispatch([&] { f.Form_Activate(); });
+    EXPECT_EQ(stored(1), (QStringList{"1|1|100", "2|1|200"}));
+    EXPECT_EQ(tally().MonthCount.num(), 3);
+    EXPECT_EQ(tally().KeyName.text(), "支払回数");
+    EXPECT_EQ(focus(), "Text1");
+    EXPECT_EQ(enabled({&f.Command1, &f.Command2, &f.Command3, &f.Command6, &f.G1, &f.Text3}), QStringList{});
+
+    // Return mode before "ﾃﾞｰﾀ入力": the key box cannot take the focus, and
+    // month 1 without rows leaves month 2 current.
+    click(f.Command4);
+    shared().ReturnFlag = 1;
+    prog().dispatch([&] { f.Form_Activate(); });
+    EXPECT_EQ(tally().CurMonth.num(), 2);
+    EXPECT_EQ(shared().ReturnFlag.num(), 0);
+    EXPECT_EQ(focus(), "Text1");
+    EXPECT_TRUE(rec.unhandledErrors().isEmpty());
+}
+
+} // namespace
+} // namespace sumlet::testing
