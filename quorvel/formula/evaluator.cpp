@@ -1,4 +1,5 @@
 #include "quorvel/formula/evaluator.h"
+#include "quorvel/formula/step_limit.h"
 
 #include "runtime/format.h"
 
@@ -20,7 +21,6 @@ constexpr std::string_view kPiPattern = "0.#################";
 constexpr std::size_t kExpansionLimit = 500;  // characters after a pass
 constexpr std::size_t kExpansionGuard = 1000000; // stops a runaway pass
 constexpr std::size_t kStepTextLimit = 100;   // characters a step may work on
-constexpr int kStepLimit = 10000;             // arithmetic steps per evaluation
 
 // Characters that make a letter a variable (and "Pi" the constant).
 constexpr std::string_view kFollowers = "+-*/)^ ";
@@ -123,8 +123,8 @@ struct Term {
 
 class Evaluator {
 public:
-    Evaluator(const VariableFormulas& variables, int edited)
-        : variables_(variables), edited_(edited) {}
+    Evaluator(const VariableFormulas& variables, int edited, int stepLimit)
+        : variables_(variables), edited_(edited), stepLimit_(stepLimit) {}
 
     Evaluation run(std::string_view formula);
 
@@ -145,6 +145,7 @@ private:
 
     const VariableFormulas& variables_;
     int edited_;
+    int stepLimit_;
     std::string NN;
     int steps_ = 0;
 };
@@ -375,7 +376,7 @@ Reduced Evaluator::reduceLevel(std::string_view text, std::size_t& pos, bool top
 
 void Evaluator::countStep()
 {
-    if (++steps_ > kStepLimit)
+    if (++steps_ > stepLimit_)
         stop(kSyntaxError);
 }
 
@@ -396,12 +397,15 @@ Reduced Evaluator::reduceFlat(std::vector<Item> items, bool top)
     std::size_t length = 0;
     for (const Item& i : items)
         length += i.length;
-    while (!items.empty() && items.back().kind == Item::Blank)
-        items.pop_back();
-    std::size_t first = 0;
-    while (first < items.size() && items[first].kind == Item::Blank)
-        ++first;
-    items.erase(items.begin(), items.begin() + static_cast<std::ptrdiff_t>(first));
+    // Blanks may stand before and after the whole formula only.
+    if (top) {
+        while (!items.empty() && items.back().kind == Item::Blank)
+            items.pop_back();
+        std::size_t first = 0;
+        while (first < items.size() && items[first].kind == Item::Blank)
+            ++first;
+        items.erase(items.begin(), items.begin() + static_cast<std::ptrdiff_t>(first));
+    }
     if (items.empty()) {
         if (!top)
             stop(kSyntaxError); // "()"
@@ -518,7 +522,13 @@ Reduced Evaluator::reduceFlat(std::vector<Item> items, bool top)
 
 Evaluation evaluate(std::string_view formula, const VariableFormulas& variables, int edited)
 {
-    return Evaluator(variables, edited).run(formula);
+    return Evaluator(variables, edited, kStepLimit).run(formula);
+}
+
+Evaluation evaluateWithStepLimit(std::string_view formula, const VariableFormulas& variables,
+                                 int edited, int stepLimit)
+{
+    return Evaluator(variables, edited, stepLimit).run(formula);
 }
 
 } // namespace quorvel::formula

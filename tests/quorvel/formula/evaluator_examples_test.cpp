@@ -1,5 +1,7 @@
-// The formula evaluator: worked examples, precedence, functions, messages.
+// The formula evaluator: worked examples, precedence, functions, variables,
+// every message and its trigger.
 #include "quorvel/formula/evaluator.h"
+#include "quorvel/formula/step_limit.h"
 
 #include <gtest/gtest.h>
 
@@ -11,9 +13,11 @@ using namespace quorvel::formula;
 namespace {
 
 struct Case {
-    const char* formula;
-    const char* caption;
+    std::string formula;
+    std::string caption;
 };
+
+constexpr int kZ = 25;
 
 // Variables of the worked examples: A holds 3, B holds 2*A; D is edited.
 VariableFormulas examples()
@@ -24,11 +28,23 @@ VariableFormulas examples()
     return v;
 }
 
-void expectCaptions(const std::vector<Case>& cases, const VariableFormulas& vars, int edited)
+// The edited variable holds the formula, as the form stores it first.
+Evaluation run(const std::string& formula, VariableFormulas vars, int edited)
+{
+    if (edited >= 0 && edited < kVariableCount)
+        vars[static_cast<std::size_t>(edited)] = formula;
+    return evaluate(formula, vars, edited);
+}
+
+void expectCaptions(const std::vector<Case>& cases, const VariableFormulas& vars = {},
+                    int edited = kZ)
 {
     for (const Case& c : cases) {
-        Evaluation e = evaluate(c.formula, vars, edited);
+        Evaluation e = run(c.formula, vars, edited);
         EXPECT_EQ(e.caption, c.caption) << "formula " << c.formula;
+        bool message = c.caption.rfind("文法エラー！", 0) == 0;
+        EXPECT_EQ(e.failed, message) << "formula " << c.formula;
+        EXPECT_EQ(e.message, message ? c.caption : "") << "formula " << c.formula;
     }
 }
 
@@ -43,40 +59,313 @@ TEST(FormulaEvaluator, WorkedExamples)
         {"+5", "5. "},
         {"++5", "文法エラー！"},
         {"D+1", "文法エラー！自己変数"},
+        {"2+3*4", "14. "},
+        {"5-3^2", "-4. "},
+        {"-3^2", "-9. "},
+        {"8/2*4", "16. "},
+        {"2-(-3)", "5. "},
+        {"-(2+3)", "-5. "},
+        {"2^-(1)", "0.5 "},
+        {"(1+2", "文法エラー！ｶｯｺが合わない"},
+        {"()", "文法エラー！"},
+        {"3)+(2", "文法エラー！"},
+        {"1/0", "文法エラー！0で除算"},
     }, examples(), 3);
 }
 
-TEST(FormulaEvaluator, EmptyFormula)
+TEST(FormulaEvaluator, NNAndEQAsThePrintReadsThem)
 {
-    Evaluation e = evaluate("", examples(), 3);
+    Evaluation e = run("B+1", examples(), 3);
+    EXPECT_EQ(e.NN, "(2*(3))+1");
+    EXPECT_EQ(e.EQ, "7.");
+
+    e = run("Sin(Cos(0))", examples(), 3);
+    EXPECT_EQ(e.NN, "0.01745240643728");
+    EXPECT_EQ(e.EQ, "0.01745240643728");
+
+    e = run("Int(-2.5)^2+Pi", examples(), 3);
+    EXPECT_EQ(e.NN, "(-3.)^2+3.14159265358979");
+    EXPECT_EQ(e.EQ, "12.1415926535898"); // 15 digits
+
+    // Empty: "0. ", NN "0"; a message: EQ is the message, never an old result.
+    e = run("", examples(), 3);
     EXPECT_FALSE(e.failed);
     EXPECT_EQ(e.caption, "0. ");
     EXPECT_EQ(e.NN, "0");
     EXPECT_EQ(e.EQ, "0");
+    e = run("1/0", examples(), 3);
+    EXPECT_EQ(e.EQ, "文法エラー！0で除算");
+    EXPECT_EQ(e.NN, "1/0");
 }
 
-// Signs and precedence where plain text rewriting goes wrong.
+// Signs and precedence: "^" first (chains left to right, tighter than a sign
+// in front), a sign after an operator belongs to what follows, groups,
+// calls and variables are one operand.
 TEST(FormulaEvaluator, SignsAndPrecedence)
 {
     VariableFormulas v;
     v[0] = "-3";  // A
     v[1] = "-4";  // B
-    VariableFormulas six;
-    six[0] = "2";
+    v[2] = "2";   // C
     expectCaptions({
         {"5--3+1", "9. "},
         {"-2^3*-6", "48. "},
         {"2/-(3)", "-0.666666666666667 "},
+        {"6/-C", "-3. "},
         {"-Int(-2.5)", "3. "},
         {"Int(-2.5)^2", "9. "},
         {"1+-3^2", "-8. "},
         {"A^2+B^2", "25. "},
         {"A^2+1", "10. "},
+        {"-A^2", "-9. "},
+        {"2^A", "0.125 "},
         {"2^3^2", "64. "},
-        {"-3^2", "-9. "},
-        {"5-3^2", "-4. "},
+        {"2^-3^2", "0.015625 "},
         {"(-3)^2", "9. "},
+        {"(-3^2)", "-9. "},
+        {"-1+(3^2)", "8. "},
         {"2^-1", "0.5 "},
-    }, v, 25);
-    expectCaptions({{"6/-A", "-3. "}}, six, 25);
+        {"2*-3", "-6. "},
+        {"5--3", "8. "},
+        {"--3", "3. "},
+        {"5---3", "2. "},
+        {"3*+2", "6. "},
+        {"2^+3", "8. "},
+        {"5-3+1", "3. "},
+        {"10-2-3", "5. "},
+        {"100/10/5", "2. "},
+        {"2*3/4", "1.5 "},
+        {"1+2*3^2-4/2", "17. "},
+        {"-(2)^2", "-4. "},
+        {"2^(1+1)^2", "16. "},
+        {"((1+2)*(3+4))", "21. "},
+        {"1+(+2)", "3. "},
+        {"1+(+2*3)", "7. "},
+    }, v);
+}
+
+TEST(FormulaEvaluator, NumbersAndTheResultPattern)
+{
+    expectCaptions({
+        {".5", "0.5 "},
+        {"-.5", "-0.5 "},
+        {"5.-3", "2. "},
+        {"10/4", "2.5 "},
+        {"1/3", "0.333333333333333 "},
+        {"2/3", "0.666666666666667 "},
+        {"1234.5", "1,234.5 "},
+        {"1000000*1000000", "1,000,000,000,000. "},
+        {"-1234567.25", "-1,234,567.25 "},
+        {"0.1+0.2", "0.3 "},
+        {" 2+3 ", "5. "},
+        {"0", "0. "},
+        {"-0", "0. "},
+        {".", "0. "},
+        {"123456789012345678", "123,456,789,012,346,000. "},
+    });
+}
+
+TEST(FormulaEvaluator, FunctionsInDegreesAnyCase)
+{
+    expectCaptions({
+        {"Abs(-2.5)", "2.5 "},
+        {"Atn(1)", "45. "},
+        {"Atn(-1)", "-45. "},
+        {"Cos(60)", "0.5 "},
+        {"Exp(1)", "2.71828182845905 "},
+        {"Exp(0)", "1. "},
+        {"Fix(-2.5)", "-2. "},
+        {"Fix(2.5)", "2. "},
+        {"Int(-2.5)", "-3. "},
+        {"Int(2.5)", "2. "},
+        {"Log(10)", "2.30258509299405 "},
+        {"Sin(30)", "0.5 "},
+        {"sIN(30)", "0.5 "},
+        {"SIN(-30)", "-0.5 "},
+        {"Sin(180)", "0. "},
+        {"Sqr(2)", "1.4142135623731 "},
+        {"sqr(16)", "4. "},
+        {"Tan(45)", "1. "},
+        {"tAN(45)+aBs(-1)", "2. "},
+        {"Sin(Cos(0))", "0.01745240643728 "},
+        {"Sqr(Abs(-16))*2", "8. "},
+        {"Log(Exp(2))", "2. "},
+        {"2^Sqr(4)", "4. "},
+        {"Abs(-3)^2", "9. "},
+        {"10-Abs(-3)", "7. "},
+    });
+}
+
+TEST(FormulaEvaluator, Pi)
+{
+    expectCaptions({
+        {"Pi", "3.14159265358979 "},
+        {"PI", "3.14159265358979 "},
+        {"pI*1", "3.14159265358979 "},
+        {"2*pi", "6.28318530717958 "},
+        {"(Pi)", "3.14159265358979 "},
+        {"Sin(Pi/Pi*30)", "0.5 "},
+        {"-Pi^2", "-9.86960440108934 "},
+        {"Pi(2)", "文法エラー！"},
+    });
+}
+
+TEST(FormulaEvaluator, Variables)
+{
+    VariableFormulas v;
+    v[0] = "1";       // A
+    v[1] = "a*2";     // B refers to A in small letters
+    v[2] = "B+A";     // C refers to B, which refers to A
+    v[3] = "";        // D empty counts as (0)
+    v[4] = "Pi";      // E brings Pi in
+    v[5] = "-3";      // F negative
+    v[6] = "30";      // G
+    expectCaptions({
+        {"a+a+a", "3. "},
+        {"A+a", "2. "},
+        {"C", "3. "},
+        {"c*C", "9. "},
+        {"D+5", "5. "},
+        {"E*2", "6.28318530717958 "},
+        {"F^2", "9. "},
+        {"-F", "3. "},
+        {"2-F", "5. "},
+        {"Sing", "0.5 "},            // the sine of G
+        {"Sin(G)+Cos(g*2)", "1. "},
+        {"Sin+1", "文法エラー！"},     // "n+" is the variable N
+        {"X(1)", "文法エラー！"},
+        {"SinA(2)", "文法エラー！"},
+    }, v);
+
+    // Through other variables back to the edited one, either case.
+    VariableFormulas cycle;
+    cycle[0] = "d*2"; // A refers to D
+    cycle[1] = "A+1"; // B refers to A
+    expectCaptions({
+        {"B+1", "文法エラー！自己変数"},
+        {"d", "文法エラー！自己変数"},
+        {"b-1", "文法エラー！自己変数"},
+    }, cycle, 3);
+
+    // A and B refer to each other; C, which uses them, grows past 500.
+    VariableFormulas loop;
+    loop[0] = "B+1";
+    loop[1] = "A+1";
+    expectCaptions({{"A", "文法エラー！"}}, loop, 2);
+}
+
+TEST(FormulaEvaluator, ExpansionLimitOf500Characters)
+{
+    // A is a deep nest of parentheses; "A" becomes "(" A ")" plus the blank
+    // that the pass adds: 500 characters pass, 501 do not.
+    VariableFormulas v;
+    v[0] = std::string(248, '(') + "1" + std::string(248, ')'); // 497
+    expectCaptions({{"A", "1. "}}, v);
+    v[0] = std::string(248, '(') + "12" + std::string(248, ')'); // 498
+    expectCaptions({{"A", "文法エラー！"}}, v);
+}
+
+TEST(FormulaEvaluator, StepTextLimitOf100Characters)
+{
+    // 1+1+...+1: 100 characters may be worked on, 101 not.
+    std::string hundred = "11";
+    for (int i = 0; i < 49; ++i)
+        hundred += "+1";
+    ASSERT_EQ(hundred.size(), 100u);
+    expectCaptions({{hundred, "60. "}, {"1+" + hundred, "文法エラー！"}});
+    // The limit holds for the text of one group, not for the whole formula.
+    expectCaptions({{"(" + hundred + ")+(" + hundred + ")", "120. "}});
+    // A long number alone needs no step.
+    expectCaptions({{std::string(120, '0') + "7", "7. "}});
+}
+
+TEST(FormulaEvaluator, StepLimit)
+{
+    // 1+2*3^2 takes three steps; Sqr(4)+1 takes two.
+    VariableFormulas none;
+    EXPECT_EQ(evaluateWithStepLimit("1+2*3^2", none, kZ, 3).caption, "19. ");
+    EXPECT_EQ(evaluateWithStepLimit("1+2*3^2", none, kZ, 2).caption, "文法エラー！");
+    EXPECT_EQ(evaluateWithStepLimit("Sqr(4)+1", none, kZ, 2).caption, "3. ");
+    EXPECT_EQ(evaluateWithStepLimit("Sqr(4)+1", none, kZ, 1).caption, "文法エラー！");
+}
+
+// Every message with the triggers that give it.
+TEST(FormulaEvaluator, Messages)
+{
+    VariableFormulas v;
+    v[0] = "2";
+    v[1] = "+5";
+    expectCaptions({
+        // No implicit multiplication, a variable is one letter.
+        {"2A", "文法エラー！"},
+        {"A2", "文法エラー！"},
+        {"2(3)", "文法エラー！"},
+        {"(2)3", "文法エラー！"},
+        {")A", "文法エラー！"},
+        {"(2)(3)", "文法エラー！"},
+        {"2.(3)", "文法エラー！"},
+        {"(A)(A)", "文法エラー！"},
+        {"2.5.5", "文法エラー！"},
+        {"2 3", "文法エラー！"},
+        {"2 +3", "文法エラー！"},
+        {"2.Sin(30)", "文法エラー！"},
+        // A "+" pair at the start; a "+" group with nothing to add.
+        {"-+5", "文法エラー！"},
+        {"(+5)", "文法エラー！"},
+        {"1+(+2)+(+3)", "文法エラー！"},
+        {"B*2", "文法エラー！"},
+        // A letter left, a function name without "(".
+        {"X(1)", "文法エラー！"},
+        {"Sin 30", "文法エラー！"},
+        {"Sin.5", "文法エラー！"},
+        {"Abs", "文法エラー！"},
+        // Operators without an operand.
+        {"*3", "文法エラー！"},
+        {"2+*3", "文法エラー！"},
+        {"3*", "文法エラー！"},
+        {"2-", "文法エラー！"},
+        {"(^2)", "文法エラー！"},
+        // Parentheses.
+        {"()", "文法エラー！"},
+        {"3)+(2", "文法エラー！"},
+        {")(", "文法エラー！"},
+        {"(1+2", "文法エラー！ｶｯｺが合わない"},
+        {"1+2)", "文法エラー！ｶｯｺが合わない"},
+        {"Sin(1+(2)", "文法エラー！ｶｯｺが合わない"},
+        // Invalid arguments and values that are not finite.
+        {"Log(0)", "文法エラー！"},
+        {"Log(-1)", "文法エラー！"},
+        {"Sqr(-1)", "文法エラー！"},
+        {"10^400", "文法エラー！"},
+        {"Exp(1000)", "文法エラー！"},
+        {"1" + std::string(400, '0'), "文法エラー！"},
+        {"(-8)^(1/3)", "文法エラー！"},
+        {"(-2)^0.5", "文法エラー！"},
+        {"Abs(-2)^0.5", "1.4142135623731 "},
+        {"(-2)^3", "-8. "},
+        // Division by zero, also 0/0 and 0 to a negative power.
+        {"1/0", "文法エラー！0で除算"},
+        {"0/0", "文法エラー！0で除算"},
+        {"0^-1", "文法エラー！0で除算"},
+        {"1/(2-2)", "文法エラー！0で除算"},
+        {"Sin(1/0)", "文法エラー！0で除算"},
+        {"0^0", "1. "},
+        // Characters the evaluator does not know.
+        {"2#3", "文法エラー！"},
+        {"2+3=", "文法エラー！"},
+        {"１+2", "文法エラー！"},
+        // The self reference comes before the rest.
+        {"Z*2", "文法エラー！自己変数"},
+    }, v);
+}
+
+// Function calls are worked out before the whole formula, right-most first.
+TEST(FormulaEvaluator, MessageOrder)
+{
+    expectCaptions({
+        {"Log(0)+(1", "文法エラー！"},
+        {"Sqr(-1)+Log(0)/0", "文法エラー！"},
+        {"(1/0)+3)+(2", "文法エラー！0で除算"},
+        {"(*3)+(1/0)", "文法エラー！"},
+    });
 }
