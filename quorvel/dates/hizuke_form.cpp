@@ -3,6 +3,8 @@
 #include "quorvel/dates/sign_pictures.h"
 #include "quorvel/program.h"
 
+#include <QMoveEvent>
+
 namespace quorvel {
 
 namespace {
@@ -123,7 +125,18 @@ HIZUKE::HIZUKE(Program& program) : Form(program, "HIZUKE"), prog(program), v(pro
         t->LostFocus = [t] { t->setText(QString()); };
 }
 
-void HIZUKE::Form_Load()
+void HIZUKE::Form_Load() { placeFromKeypad(); }
+
+void HIZUKE::moveEvent(QMoveEvent* e)
+{
+    forms::Form::moveEvent(e);
+    if (!framed_ && isVisible() && frameGeometry().width() != width()) {
+        framed_ = true;
+        placeFromKeypad();
+    }
+}
+
+void HIZUKE::placeFromKeypad()
 {
     // Where the keypad window stood, pulled left to stay on the screen.
     const float width = static_cast<float>(Width());

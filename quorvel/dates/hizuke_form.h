@@ -83,7 +83,13 @@ public:
     void Text3_KeyPress(int& KeyAscii);
     void Text3_KeyDown(int KeyCode, int Shift);
 
+protected:
+    // The window system frames the window after it shows: place it again then.
+    void moveEvent(QMoveEvent* e) override;
+
 private:
+    void placeFromKeypad();
+
     // The controls and values of one date row.
     struct Side {
         bool calc;
@@ -105,6 +111,7 @@ private:
 
     Program& prog;
     dates::DateValues& v;
+    bool framed_ = false;
 };
 
 } // namespace quorvel
