@@ -24,7 +24,7 @@ public:
 
     Shared shared;
     ProgramPlace place;
-    dates::DateValues dates;
+    dates::DateValues dateValues; // HIZUKE's public values
 
     forms::FormSlot<QUORVEL> QUORVEL_{*this, [this] { return std::make_unique<QUORVEL>(*this); }};
     forms::FormSlot<TeskSETUMEI> TeskSETUMEI_{*this, [this] { return std::make_unique<TeskSETUMEI>(*this); }};

@@ -53,7 +53,7 @@ PictureArray::PictureArray(QWidget* parent, const char* name)
     }
 }
 
-HIZUKE::HIZUKE(Program& program) : Form(program, "HIZUKE"), prog(program), v(program.dates)
+HIZUKE::HIZUKE(Program& program) : Form(program, "HIZUKE"), prog(program), v(program.dateValues)
 {
     setCaption("日数計算");
     setClientSize(9030, 3135);

@@ -22,7 +22,7 @@ protected:
     {
         program.reset();
         program = std::make_unique<quorvel::Program>(rec, dir.path());
-        program->dates.today = [] { return quorvel::dates::Date{kToday}; };
+        program->dateValues.today = [] { return quorvel::dates::Date{kToday}; };
         program->QUORVEL_.Show();
         EXPECT_FALSE(program->HIZUKE_.Loaded()); // built only when shown
         return reopen();
@@ -33,7 +33,7 @@ protected:
         return *program->HIZUKE_;
     }
     quorvel::HIZUKE& f() { return *program->HIZUKE_; }
-    quorvel::dates::DateValues& v() { return program->dates; }
+    quorvel::dates::DateValues& v() { return program->dateValues; }
 
     // Focuses the box, types the text and presses Enter.
     void enter(forms::TextBox& box, const QString& text)
