@@ -126,6 +126,7 @@ Toolbar::Toolbar(QWidget* parent, const char* name) : QToolBar(host(parent)), Co
         layout()->setContentsMargins(0, 0, 0, 0);
         layout()->setSpacing(0);
     }
+    controlBuilt();
 }
 
 int Toolbar::addButton(const QString& toolTip, const QIcon& icon)

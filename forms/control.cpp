@@ -24,9 +24,13 @@ ControlCore::ControlCore(QWidget* self, const char* name) : self_(self), tabInde
     // (a caption, a label's current text), so no accessible name is set here.
     self_->setObjectName(QString::fromUtf8(name));
     installAccessibility();
+    if (Form* f = form()) f->registerControl(this);
+}
+
+void ControlCore::controlBuilt()
+{
     // A container's back colour does not colour the controls it holds.
     useSystemColours(*self_);
-    if (Form* f = form()) f->registerControl(this);
 }
 
 ControlCore::~ControlCore()

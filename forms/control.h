@@ -87,6 +87,12 @@ public:
     // Runs an event handler through the program (error trap, deferred unloads).
     void fire(const std::function<void()>& handler) const;
 
+protected:
+    // The last step of every control's constructor. Giving the control its
+    // own colours sends events to it and its parts, so this waits until the
+    // whole control is built.
+    void controlBuilt();
+
 private:
     QWidget* self_;
     QString fontName_;

@@ -73,6 +73,7 @@ CommandButton::CommandButton(QWidget* parent, const char* name)
     setDefault(false);
     setFocusPolicy(Qt::StrongFocus);
     connect(this, &QPushButton::clicked, this, [this] { fire(Click); });
+    controlBuilt();
 }
 
 void CommandButton::setCaption(const QString& c)
@@ -115,6 +116,7 @@ Label::Label(QWidget* parent, const char* name) : QLabel(host(parent)), ControlC
     setTextFormat(Qt::PlainText);
     setWordWrap(true);
     QLabel::setAlignment(textAlignment(0));
+    controlBuilt();
 }
 
 void Label::setCaption(const QString& c)
@@ -154,6 +156,7 @@ void Label::mouseReleaseEvent(QMouseEvent* e)
 TextBox::TextBox(QWidget* parent, const char* name) : QLineEdit(host(parent)), ControlCore(this, name)
 {
     connect(this, &QLineEdit::textChanged, this, [this] { fire(Change); });
+    controlBuilt();
 }
 
 void TextBox::setAlignment(int a)
@@ -203,6 +206,7 @@ ComboBox::ComboBox(QWidget* parent, const char* name, int style) : QComboBox(hos
     connect(this, &QComboBox::editTextChanged, this, [this] {
         if (!inCode_) fire(Change);
     });
+    controlBuilt();
 }
 
 void ComboBox::AddItem(const QString& item)
@@ -272,6 +276,7 @@ bool ComboBox::eventFilter(QObject* o, QEvent* e)
 OptionButton::OptionButton(QWidget* parent, const char* name) : QRadioButton(host(parent)), ControlCore(this, name)
 {
     connect(this, &QRadioButton::clicked, this, [this] { fire(Click); });
+    controlBuilt();
 }
 
 void OptionButton::setCaption(const QString& c)
@@ -297,6 +302,7 @@ void OptionButton::setValue(bool v)
 Frame::Frame(QWidget* parent, const char* name) : QGroupBox(host(parent)), ControlCore(this, name)
 {
     setAutoFillBackground(true);   // opaque in its own back colour
+    controlBuilt();
 }
 
 Frame::~Frame() { releaseControlChildren(this, form()); }
@@ -328,6 +334,7 @@ PictureBox::PictureBox(QWidget* parent, const char* name) : QFrame(host(parent))
 {
     setAutoFillBackground(true);   // opaque in its own back colour
     setBorderStyle(1);
+    controlBuilt();
 }
 
 PictureBox::~PictureBox() { releaseControlChildren(this, form()); }
@@ -365,7 +372,7 @@ void PictureBox::mouseReleaseEvent(QMouseEvent* e)
 
 // ---- Image ----------------------------------------------------------------
 
-Image::Image(QWidget* parent, const char* name) : QLabel(host(parent)), ControlCore(this, name) {}
+Image::Image(QWidget* parent, const char* name) : QLabel(host(parent)), ControlCore(this, name) { controlBuilt(); }
 
 void Image::setPicture(const QPixmap& p)
 {
@@ -390,6 +397,7 @@ void Image::mouseReleaseEvent(QMouseEvent* e)
 Line::Line(QWidget* parent, const char* name) : QWidget(host(parent)), ControlCore(this, name)
 {
     setAttribute(Qt::WA_TransparentForMouseEvents);
+    controlBuilt();
 }
 
 void Line::setPoints(double x1, double y1, double x2, double y2)

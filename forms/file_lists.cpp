@@ -71,6 +71,7 @@ DriveList::DriveList(QWidget* parent, const char* name) : QComboBox(host(parent)
         const QString d = itemText(i);
         fire([this, d] { setDrive(d); });
     });
+    controlBuilt();
 }
 
 void DriveList::Refresh()
@@ -106,6 +107,7 @@ DirList::DirList(QWidget* parent, const char* name) : QListWidget(host(parent)),
         const int r = row(it);
         fire([this, r] { openEntry(r); });
     });
+    controlBuilt();
 }
 
 QString DirList::List(int i) const { return i >= 0 && i < paths_.size() ? paths_[i] : QString(); }

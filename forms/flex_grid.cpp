@@ -204,6 +204,7 @@ FlexGrid::FlexGrid(QWidget* parent, const char* name) : QTableView(host(parent))
     colWidthTw_.assign(2, 960);
     setRowHeight(240);
     applySize();
+    controlBuilt();
 }
 
 int FlexGrid::Rows() const { return model_.rows(); }

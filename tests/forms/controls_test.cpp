@@ -186,4 +186,44 @@ TEST_F(ControlsTest, CommonDialogRemembersTheNameAndMatchesEitherCase)
     EXPECT_EQ(rec.fileDialogs()[1].options.initialDir, dir.path());
 }
 
+// One control of every kind inside a frame coloured after they were built.
+class KindsForm : public forms::Form {
+public:
+    explicit KindsForm(forms::Program& p) : Form(p, "KINDS")
+    {
+        Frame1.setBackColor(0x0000FFFF);
+        Frame1.setForeColor(0x000000FF);
+    }
+    forms::Frame Frame1{this, "Frame1"};
+    forms::CommandButton Command1{&Frame1, "Command1"};
+    forms::Label Label1{&Frame1, "Label1"};
+    forms::TextBox Text1{&Frame1, "Text1"};
+    forms::ComboBox Combo1{&Frame1, "Combo1"};
+    forms::OptionButton Option1{&Frame1, "Option1"};
+    forms::Frame Frame2{&Frame1, "Frame2"};
+    forms::PictureBox Picture1{&Frame1, "Picture1"};
+    forms::Image Image1{&Frame1, "Image1"};
+    forms::Line Line1{&Frame1, "Line1"};
+    forms::Toolbar Toolbar1{&Frame1, "Toolbar1"};
+    forms::FlexGrid G{&Frame1, "G"};
+    forms::DriveList Drive1{&Frame1, "Drive1"};
+    forms::DirList Dir1{&Frame1, "Dir1"};
+};
+
+using KindsTest = forms::testing::SingleFormTest<KindsForm>;
+
+TEST_F(KindsTest, EveryKindKeepsTheSystemColoursInAColouredContainer)
+{
+    f.Show();
+    EXPECT_EQ(f->Frame1.palette().color(QPalette::Window), QColor(0xFF, 0xFF, 0x00));
+    const QPalette system = QApplication::palette();
+    ASSERT_EQ(f->controls().size(), 14u);
+    for (forms::ControlCore* c : f->controls()) {
+        if (c == &f->Frame1) continue;
+        SCOPED_TRACE(c->Name().toStdString());
+        for (const auto role : {QPalette::Window, QPalette::Base, QPalette::Button, QPalette::WindowText, QPalette::Text})
+            EXPECT_EQ(c->widget()->palette().color(role), system.color(role)) << role;
+    }
+}
+
 } // namespace
