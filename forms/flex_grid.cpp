@@ -10,6 +10,7 @@
 #include <QScrollBar>
 #include <QStyledItemDelegate>
 #include <algorithm>
+#include <utility>
 
 namespace forms {
 
@@ -178,7 +179,7 @@ FlexGrid::FlexGrid(QWidget* parent, const char* name) : QTableView(host(parent))
     setSelectionMode(QAbstractItemView::NoSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
-    setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+    setHorizontalScrollMode(QAbstractItemView::ScrollPerItem);
     setCornerButtonEnabled(false);
     setTabKeyNavigation(false);
     setFocusPolicy(Qt::StrongFocus);
@@ -320,7 +321,23 @@ void FlexGrid::applyTopRow()
 void FlexGrid::scrollContentsBy(int dx, int dy)
 {
     QTableView::scrollContentsBy(dx, dy);
+    startWithWholeCells();
     if (!applyingTop_ && dy != 0) topRow_ = verticalScrollBar()->value() + 1;
+}
+
+void FlexGrid::startWithWholeCells()
+{
+    // At the end of its range the view puts the last row (column) flush with
+    // the far edge and cuts the first; the grid always starts with a whole one.
+    bool moved = false;
+    const std::pair<QHeaderView*, QScrollBar*> axes[] = {{verticalHeader(), verticalScrollBar()},
+                                                         {horizontalHeader(), horizontalScrollBar()}};
+    for (const auto& [header, bar] : axes) {
+        const int before = header->offset();
+        header->setOffsetToSectionPosition(bar->value());
+        moved = moved || header->offset() != before;
+    }
+    if (moved) viewport()->update();
 }
 
 void FlexGrid::updateGeometries()
@@ -336,6 +353,7 @@ void FlexGrid::updateGeometries()
     }
     if (isVisible() && viewport()->height() > 0) topRow_ = std::min(topRow_, maxTopRow());
     applyTopRow();
+    startWithWholeCells();
 }
 
 void FlexGrid::resizeEvent(QResizeEvent* e)

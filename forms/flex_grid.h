@@ -67,7 +67,8 @@ public:
     void setRowSel(int r);
     void setColSel(int c);
 
-    // First scrollable row shown below the fixed row.
+    // First scrollable row shown below the fixed row, always whole: the grid
+    // scrolls by whole rows and columns.
     int TopRow() const { return topRow_; }
     void setTopRow(int r);
 
@@ -126,6 +127,7 @@ private:
     void checkCell(int r, int c) const;
     void applySize();
     void applyTopRow();
+    void startWithWholeCells();
     int maxTopRow() const;
     int visibleRows() const;
     bool cellAt(const QPoint& widgetPos, int& r, int& c) const;

@@ -6,6 +6,9 @@
 #include <QHeaderView>
 #include <QScrollBar>
 #include <QTest>
+#include <QWheelEvent>
+
+#include <functional>
 
 namespace {
 
@@ -138,6 +141,69 @@ TEST_F(GridTest, TopRowScrollsAndClampsToTheLastPage)
     // The user's scrolling moves TopRow too.
     g().verticalScrollBar()->setValue(9);
     EXPECT_EQ(g().TopRow(), 10);
+}
+
+// Whether row r (column c) starts right at the viewport's edge and the last
+// one ends inside it.
+bool wholeAtTop(const forms::FlexGrid& g, int r) { return g.rowAt(0) == r && g.rowViewportPosition(r) == 0; }
+bool wholeAtLeft(const forms::FlexGrid& g, int c) { return g.columnAt(0) == c && g.columnViewportPosition(c) == 0; }
+
+TEST_F(GridTest, ScrollsByWholeRowsAlsoAtTheEnd)
+{
+    g().setRows(1001);
+    g().setTopRow(991);
+    EXPECT_TRUE(wholeAtTop(g(), g().TopRow())) << g().TopRow();
+    // Viewport heights that leave 0, 1, 8 and 15 pixels of a 16-pixel row.
+    for (const int spare : {0, 1, 8, 15}) {
+        for (const int fullRows : {5, 10, 11, 14}) {
+            SCOPED_TRACE(QStringLiteral("%1 rows + %2 px").arg(fullRows).arg(spare).toStdString());
+            const int rowPx = g().rowHeight(1);
+            const int chrome = g().height() - g().viewport()->height();
+            g().setHeight(forms::twips(chrome + fullRows * rowPx + spare));
+            ASSERT_EQ(g().viewport()->height(), fullRows * rowPx + spare);
+            const int last = 1001 - fullRows;   // the last rows show, the top one whole
+            struct Way { const char* how; std::function<void()> scroll; int top; };
+            const Way ways[] = {
+                {"TopRow 991", [&] { g().setTopRow(991); }, std::min(991, last)},
+                {"TopRow 1000", [&] { g().setTopRow(1000); }, last},
+                {"scroll bar at its end", [&] { g().verticalScrollBar()->setValue(g().verticalScrollBar()->maximum()); }, last},
+                {"scroll bar at 500", [&] { g().verticalScrollBar()->setValue(499); }, 500},
+                {"wheel from 990 down", [&] {
+                     g().setTopRow(990);
+                     QWheelEvent w(QPointF(5, 5), g().viewport()->mapToGlobal(QPointF(5, 5)), QPoint(), QPoint(0, -120),
+                                   Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+                     QApplication::sendEvent(g().viewport(), &w);
+                 }, std::min(990 + QApplication::wheelScrollLines(), last)},
+            };
+            for (const Way& w : ways) {
+                SCOPED_TRACE(w.how);
+                w.scroll();
+                EXPECT_EQ(g().TopRow(), w.top);
+                EXPECT_TRUE(wholeAtTop(g(), w.top)) << g().rowAt(0) << " at " << g().rowViewportPosition(g().rowAt(0));
+                if (w.top == last) {
+                    EXPECT_LE(g().rowViewportPosition(1000) + rowPx, g().viewport()->height());
+                }
+            }
+        }
+    }
+}
+
+TEST_F(GridTest, ScrollsByWholeColumnsAlsoAtTheEnd)
+{
+    fill(3, 40);
+    for (int c = 1; c < 40; ++c) g().setColWidth(c, 600 + 150 * (c % 5));   // 40 to 80 pixels
+    for (const int width : {3000, 3333, 4010}) {
+        SCOPED_TRACE(width);
+        g().setWidth(width);
+        QScrollBar* bar = g().horizontalScrollBar();
+        for (const int value : {0, 7, bar->maximum()}) {
+            bar->setValue(value);
+            const int first = g().columnAt(0);
+            EXPECT_TRUE(wholeAtLeft(g(), first)) << value << ": column " << first << " at "
+                                                 << g().columnViewportPosition(first);
+        }
+        EXPECT_LE(g().columnViewportPosition(39) + g().columnWidth(39), g().viewport()->width());
+    }
 }
 
 TEST_F(GridTest, WidthsInTwipsAndZeroHides)
