@@ -1,7 +1,7 @@
 // What screen readers hear of the controls whose Qt defaults would not say
-// what they show: a label says its current text (also when it is empty,
-// never the caption of the frame around it); pictures, images and lines
-// say only a description a form gives them.
+// what they show: a label says its current text and a frame its caption
+// (also when empty, never the caption of a frame around them); pictures,
+// images and lines say only a description a form gives them.
 #pragma once
 
 class QWidget;

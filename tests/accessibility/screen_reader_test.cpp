@@ -10,6 +10,7 @@
 #include "sumlet/adding/sumlet_form.h"
 #include "sumlet/shell/filectl_form.h"
 #include "sumlet/shell/ver_form.h"
+#include "sumlet/tally/shukei_form.h"
 
 #include <functional>
 
@@ -41,6 +42,7 @@ TEST_F(ScreenReader, EverySumletWindowSaysWhatItShows)
         {"VER", [&](sumlet::Program& p, auto check) { modal("VER", p.MENU_->MX33, check); }},
         {"FILECTL", [](sumlet::Program& p, auto check) { choose(p.MENU_->MX11); check(*p.FILECTL_); }},
         {"SUMLET", [](sumlet::Program& p, auto check) { click(p.MENU_->Command8); check(*p.SUMLET_); }},
+        {"SHUKEI", [](sumlet::Program& p, auto check) { click(p.MENU_->Command6); check(*p.SHUKEI_); }},
         {"INSATSU", [](sumlet::Program& p, auto check) {
              click(p.MENU_->Command8);
              choose(p.SUMLET_->M14);
@@ -144,6 +146,7 @@ public:
     forms::Label Label1{&Frame1, "Label1"};
     forms::Label Label2{&Frame1, "Label2"};
     forms::Image Image1{&Frame1, "Image1"};
+    forms::Frame Frame2{&Frame1, "Frame2"};
     forms::Toolbar Toolbar1{this, "Toolbar1"};
 };
 
@@ -157,6 +160,7 @@ TEST_F(Walker, FindsCodeNamesAndUnsaidCaptions)
     EXPECT_EQ(accessibleText(&f->Label1), "一行目\n二行目");
     EXPECT_EQ(accessibleText(&f->Label2), "");   // not the frame's caption
     EXPECT_EQ(accessibleText(&f->Image1), "");
+    EXPECT_EQ(accessibleText(&f->Frame2), "");
     f->Image1.setAccessibleName("加算機の絵");
     EXPECT_EQ(accessibleText(&f->Image1), "加算機の絵");
 
