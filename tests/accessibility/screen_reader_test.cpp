@@ -10,6 +10,8 @@
 #include "sumlet/adding/sumlet_form.h"
 #include "sumlet/shell/filectl_form.h"
 #include "sumlet/shell/ver_form.h"
+#include "sumlet/tally/print/ichiran_form.h"
+#include "sumlet/tally/print/print_1_form.h"
 #include "sumlet/tally/shukei_form.h"
 
 #include <functional>
@@ -43,6 +45,19 @@ TEST_F(ScreenReader, EverySumletWindowSaysWhatItShows)
         {"FILECTL", [](sumlet::Program& p, auto check) { choose(p.MENU_->MX11); check(*p.FILECTL_); }},
         {"SUMLET", [](sumlet::Program& p, auto check) { click(p.MENU_->Command8); check(*p.SUMLET_); }},
         {"SHUKEI", [](sumlet::Program& p, auto check) { click(p.MENU_->Command6); check(*p.SHUKEI_); }},
+        {"PRINT_1", [](sumlet::Program& p, auto check) {
+             click(p.MENU_->Command6);
+             p.PRINT_1_.Show();
+             check(*p.PRINT_1_);
+         }},
+        {"ICHIRAN", [this](sumlet::Program& p, auto check) {
+             click(p.MENU_->Command6);
+             rec.onNextModal("ICHIRAN", [check](forms::Form& f) {
+                 check(f);
+                 f.Unload();
+             });
+             p.ICHIRAN_.ShowModal();
+         }},
         {"INSATSU", [](sumlet::Program& p, auto check) {
              click(p.MENU_->Command8);
              choose(p.SUMLET_->M14);
@@ -103,7 +118,7 @@ protected:
     quorvel::Program program{rec, dir.path()};
 };
 
-TEST_F(KeypadReader, KeypadAndExplanationSayWhatTheyShow)
+TEST_F(KeypadReader, EveryQuorvelWindowSaysWhatItShows)
 {
     program.QUORVEL_.Show();
     quorvel::QUORVEL& f = *program.QUORVEL_;
@@ -124,6 +139,10 @@ TEST_F(KeypadReader, KeypadAndExplanationSayWhatTheyShow)
     });
     click(f.Command28);
     EXPECT_EQ(checked, 1);
+
+    click(f.Command29);
+    ASSERT_TRUE(program.HIZUKE_.Loaded());
+    EXPECT_EQ(accessibleFaults(*program.HIZUKE_), NoFaults);
 }
 
 } // namespace
