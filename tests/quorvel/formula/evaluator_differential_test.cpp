@@ -8,7 +8,6 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <iostream>
 #include <random>
 #include <set>
@@ -34,9 +33,10 @@ double parse(std::string_view s)
 double written(double v, int decimals)
 {
     char buf[512];
-    std::snprintf(buf, sizeof buf, "%.14e", v);
-    std::snprintf(buf, sizeof buf, "%.*f", decimals, parse(buf));
-    return parse(buf);
+    auto r = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::scientific, 14);
+    v = parse(std::string_view(buf, static_cast<std::size_t>(r.ptr - buf)));
+    r = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::fixed, decimals);
+    return parse(std::string_view(buf, static_cast<std::size_t>(r.ptr - buf)));
 }
 
 // The model: expr := term {(+|-) term}; term := factor {(*|/) factor};
