@@ -121,6 +121,70 @@ struct Term {
     std::vector<std::pair<char, Factor>> factors; // '*' or '/' before each
 };
 
+// The operands of a text without parentheses, grouped by precedence: after
+// an operator (and at the start) "-" and "+" are signs of what follows.
+std::vector<Term> operands(const std::vector<Item>& items)
+{
+    // A "+" in front is dropped by the clean-up of a later step on "^", "/",
+    // "*" or "+"; without one it is an operator with no left operand.
+    if (items[0].kind == Item::Operator && items[0].op == '+') {
+        bool later = false;
+        for (std::size_t i = 1; i < items.size(); ++i)
+            later = later || (items[i].kind == Item::Operator && items[i].op != '-');
+        if (!later)
+            stop(kSyntaxError);
+    }
+
+    std::vector<Term> terms{{'+', {}}};
+    char pending = '*';
+    bool afterPower = false;
+    Factor factor;
+    bool expectOperand = true;
+    bool negative = false;
+    std::size_t signs = 0;
+    for (const Item& item : items) {
+        if (item.kind == Item::Blank)
+            stop(kSyntaxError);
+        if (expectOperand) {
+            if (item.kind == Item::Operator) {
+                if (item.op != '-' && item.op != '+')
+                    stop(kSyntaxError); // no left operand
+                negative ^= item.op == '-';
+                ++signs;
+                continue;
+            }
+            if (afterPower) {
+                factor.powers.push_back({negative ? -item.value : item.value, item.length + signs + 1});
+            } else {
+                factor = Factor{negative, signs, item.value, item.length, {}};
+            }
+            negative = false;
+            signs = 0;
+            expectOperand = false;
+            continue;
+        }
+        if (item.kind == Item::Number)
+            stop(kSyntaxError); // two operands side by side
+        if (item.op == '^') {
+            afterPower = true;
+        } else {
+            terms.back().factors.emplace_back(pending, std::move(factor));
+            afterPower = false;
+            if (item.op == '*' || item.op == '/') {
+                pending = item.op;
+            } else {
+                pending = '*';
+                terms.push_back({item.op, {}});
+            }
+        }
+        expectOperand = true;
+    }
+    if (expectOperand)
+        stop(kSyntaxError); // no right operand
+    terms.back().factors.emplace_back(pending, std::move(factor));
+    return terms;
+}
+
 class Evaluator {
 public:
     Evaluator(const VariableFormulas& variables, int edited, int stepLimit)
@@ -412,65 +476,7 @@ Reduced Evaluator::reduceFlat(std::vector<Item> items, bool top)
         return {0.0, 1};
     }
 
-    // A "+" in front is dropped by the clean-up of a later step on "^", "/",
-    // "*" or "+"; without one it is an operator with no left operand.
-    if (items[0].kind == Item::Operator && items[0].op == '+') {
-        bool later = false;
-        for (std::size_t i = 1; i < items.size(); ++i)
-            later = later || (items[i].kind == Item::Operator && items[i].op != '-');
-        if (!later)
-            stop(kSyntaxError);
-    }
-
-    // Operands and operators: after an operator (and at the start) "-" and
-    // "+" are signs of what follows.
-    std::vector<Term> terms{{'+', {}}};
-    char pending = '*';
-    bool afterPower = false;
-    Factor factor;
-    bool expectOperand = true;
-    bool negative = false;
-    std::size_t signs = 0;
-    for (const Item& item : items) {
-        if (item.kind == Item::Blank)
-            stop(kSyntaxError);
-        if (expectOperand) {
-            if (item.kind == Item::Operator) {
-                if (item.op != '-' && item.op != '+')
-                    stop(kSyntaxError); // no left operand
-                negative ^= item.op == '-';
-                ++signs;
-                continue;
-            }
-            if (afterPower) {
-                factor.powers.push_back({negative ? -item.value : item.value, item.length + signs + 1});
-            } else {
-                factor = Factor{negative, signs, item.value, item.length, {}};
-            }
-            negative = false;
-            signs = 0;
-            expectOperand = false;
-            continue;
-        }
-        if (item.kind == Item::Number)
-            stop(kSyntaxError); // two operands side by side
-        if (item.op == '^') {
-            afterPower = true;
-        } else {
-            terms.back().factors.emplace_back(pending, std::move(factor));
-            afterPower = false;
-            if (item.op == '*' || item.op == '/') {
-                pending = item.op;
-            } else {
-                pending = '*';
-                terms.push_back({item.op, {}});
-            }
-        }
-        expectOperand = true;
-    }
-    if (expectOperand)
-        stop(kSyntaxError); // no right operand
-    terms.back().factors.emplace_back(pending, std::move(factor));
+    std::vector<Term> terms = operands(items);
 
     auto limit = [&] {
         if (length > kStepTextLimit)
