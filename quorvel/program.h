@@ -4,6 +4,8 @@
 #include "forms/program.h"
 #include "quorvel/dates/date_entry.h"
 #include "quorvel/dates/hizuke_form.h"
+#include "quorvel/formula/formula_state.h"
+#include "quorvel/formula/suusiki_form.h"
 #include "quorvel/keypad/quorvel_form.h"
 #include "quorvel/keypad/tesk_setumei.h"
 #include "quorvel/keypad/window_file.h"
@@ -29,6 +31,9 @@ public:
     forms::FormSlot<QUORVEL> QUORVEL_{*this, [this] { return std::make_unique<QUORVEL>(*this); }};
     forms::FormSlot<TeskSETUMEI> TeskSETUMEI_{*this, [this] { return std::make_unique<TeskSETUMEI>(*this); }};
     forms::FormSlot<HIZUKE> HIZUKE_{*this, [this] { return std::make_unique<HIZUKE>(*this); }};
+
+    FormulaState formula;
+    forms::FormSlot<SUUSIKI> SUUSIKI_{*this, [this] { return std::make_unique<SUUSIKI>(*this); }};
 };
 
 } // namespace quorvel

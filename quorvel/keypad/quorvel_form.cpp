@@ -141,14 +141,23 @@ void QUORVEL::Command28_Click() { prog.TeskSETUMEI_.ShowModal(); }
 
 void QUORVEL::Command29_Click()
 {
-    prog.shared.FormLeft = static_cast<double>(static_cast<float>(Left()));
-    prog.shared.FormTop = static_cast<double>(static_cast<float>(Top()));
-    Hide();
+    storePositionAndHide();
     prog.HIZUKE_.Show();
 }
 
-// The formula window comes with its own window; until then this button does nothing.
-void QUORVEL::Command30_Click() {}
+void QUORVEL::Command30_Click()
+{
+    storePositionAndHide();
+    prog.SUUSIKI_.Show();
+}
+
+// Before another window takes over: the position it opens at, then hide.
+void QUORVEL::storePositionAndHide()
+{
+    prog.shared.FormLeft = static_cast<double>(static_cast<float>(Left()));
+    prog.shared.FormTop = static_cast<double>(static_cast<float>(Top()));
+    Hide();
+}
 
 void QUORVEL::Command31_Click()
 {

@@ -116,6 +116,7 @@ private:
     void setOuterSize(double widthTw, double heightTw);
     void fitOuterSize();
     void saveAndEnd();
+    void storePositionAndHide();
 
     Program& prog;
     std::array<forms::CommandButton*, 32> commands_{};
