@@ -6,6 +6,8 @@
 #include "quorvel/program.h"
 #include "runtime/safe_save.h"
 
+#include "forms/units.h"
+
 #include <QSignalBlocker>
 #include <system_error>
 
@@ -50,10 +52,14 @@ FormulaState& SUUSIKI::vars() { return prog.formula; }
 
 void SUUSIKI::Form_Load()
 {
+    // Not shown yet: the window frame is taken to be the keypad window's.
+    double width = Width();
+    if (const QWidget* keypad = prog.QUORVEL_.get())
+        width += forms::twips(keypad->frameGeometry().width() - keypad->width());
     const double screenWidth = services().ScreenSizeTwips().width();
     double left = prog.shared.FormLeft.num();
-    if (left > screenWidth - Width())
-        left = screenWidth - Width() - 20;
+    if (left > screenWidth - width)
+        left = screenWidth - width - 20;
     MoveTo(static_cast<float>(left), static_cast<float>(prog.shared.FormTop.num()));
 }
 

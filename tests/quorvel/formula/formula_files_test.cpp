@@ -1,0 +1,170 @@
+// The formula lines' file format and the formula box's editing operations.
+#include "quorvel/formula/formula_edit.h"
+#include "quorvel/formula/formula_lines.h"
+#include "runtime/cp932.h"
+
+#include <gtest/gtest.h>
+
+namespace quorvel {
+namespace {
+
+// The bytes of a file whose record k is records[k] between quotes, CR LF.
+std::string fileOf(const std::vector<std::string>& records)
+{
+    std::string bytes;
+    for (const std::string& r : records)
+        bytes += "\"" + *runtime::toCp932(r) + "\"\r\n";
+    return bytes;
+}
+
+std::vector<std::string> emptyRecords()
+{
+    const FormulaLineSet set = emptyLineSet();
+    return {set.begin(), set.end()};
+}
+
+TEST(FormulaFile, EmptySetIsTwentySixQuotedPrefixes)
+{
+    std::string expected;
+    for (char c = 'A'; c <= 'Z'; ++c)
+        expected += std::string("\"") + c + ": \"\r\n";
+    EXPECT_EQ(lineSetBytes(emptyLineSet()), expected);
+}
+
+TEST(FormulaFile, RoundTripsInCodePage932)
+{
+    FormulaLineSet set = emptyLineSet();
+    set[0] = makeLine(0, "153*2+(74/(3+24.5*2))");
+    set[1] = makeLine(1, "ﾙｰﾄ3=Sqr(3)　高さ/底辺, x");   // half-width kana, ideographic space, comma
+    set[25] = makeLine(25, "Sin(30)");
+    const auto bytes = lineSetBytes(set);
+    ASSERT_TRUE(bytes);
+    // Code page 932 on disk: half-width katakana are single bytes.
+    EXPECT_NE(bytes->find("\"B: \xD9\xB0\xC4" "3=Sqr(3)\x81\x40\x8D\x82\x82\xB3/"), std::string::npos);
+    EXPECT_EQ(readLineSet(*bytes), set);
+    EXPECT_EQ(readLineSetLenient(*bytes), set);
+    // Saved again, the same bytes.
+    EXPECT_EQ(lineSetBytes(*readLineSet(*bytes)), bytes);
+}
+
+TEST(FormulaFile, LineBreaksAreDroppedFromStoredFormulas)
+{
+    EXPECT_EQ(makeLine(2, "1+\r\n2\r+3\n"), "C: 1+2+3");
+    std::vector<std::string> records = emptyRecords();
+    records[3] = "D: 4\r\n*5";   // a quoted record may run over a line end
+    const auto set = readLineSet(fileOf(records));
+    ASSERT_TRUE(set);
+    EXPECT_EQ((*set)[3], "D: 4*5");
+    EXPECT_EQ((*set)[4], "E: ");
+}
+
+TEST(FormulaFile, UnwritableLinesAreRefused)
+{
+    for (const char* formula : {"1\"2", "\xF0\x9F\x98\x80", "\xC3\xA9"}) {   // quote, emoji, é
+        FormulaLineSet set = emptyLineSet();
+        set[4] = makeLine(4, formula);
+        EXPECT_FALSE(lineSetBytes(set)) << formula;
+    }
+}
+
+TEST(FormulaFile, MalformedFilesAreRefusedWhole)
+{
+    auto with = [](int k, std::string record) {
+        std::vector<std::string> r = emptyRecords();
+        r[k] = std::move(record);
+        return fileOf(r);
+    };
+    std::vector<std::string> short25 = emptyRecords();
+    short25.pop_back();
+    const struct {
+        const char* name;
+        std::string bytes;
+    } rows[] = {
+        {"empty file", ""},
+        {"25 records", fileOf(short25)},
+        {"wrong letter", with(2, "D: 1")},
+        {"small letter", with(0, "a: 1")},
+        {"no blank after colon", with(5, "F:1")},
+        {"no prefix", with(7, "1+2")},
+        {"shorter than a prefix", with(25, "Z:")},
+        {"window file", "120,120,0,,,,\r\n"},
+        {"unclosed quote", fileOf(short25) + "\"Z: 1\r\n"},
+        {"not code page 932", fileOf(short25) + "\"Z: \x85\x40\"\r\n"},
+    };
+    for (const auto& row : rows)
+        EXPECT_FALSE(readLineSet(row.bytes)) << row.name;
+
+    // Lines after the 26th are ignored.
+    std::vector<std::string> more = emptyRecords();
+    more.push_back("junk");
+    EXPECT_EQ(readLineSet(fileOf(more)), emptyLineSet());
+}
+
+TEST(FormulaFile, LenientReadKeepsGoodRecordsAndEmptiesTheRest)
+{
+    std::vector<std::string> r = emptyRecords();
+    r[0] = "A: 1";
+    r[1] = "X: 2";      // not B's prefix
+    r[2] = "C: 3";
+    r.resize(4);        // D is the last record
+    r[3] = "D: 4";
+    const FormulaLineSet set = readLineSetLenient(fileOf(r));
+    EXPECT_EQ(set[0], "A: 1");
+    EXPECT_EQ(set[1], "B: ");
+    EXPECT_EQ(set[2], "C: 3");
+    EXPECT_EQ(set[3], "D: 4");
+    for (int i = 4; i < kFormulaCount; ++i)
+        EXPECT_EQ(set[i], linePrefix(i));
+    EXPECT_EQ(formulaOf("Q:"), "");
+}
+
+TEST(FormulaEdit, InsertBackspaceAndDelete)
+{
+    struct Row {
+        const char* op;   // "ins:<text>", "bs", "del"
+        const char* text;
+        int selStart, selLength;
+        const char* expected;
+        int caret;
+    };
+    const Row rows[] = {
+        {"ins:Sqr(", "12", 1, 0, "1Sqr(2", 5},
+        {"ins:+", "abcd", 2, 2, "ab+cd", 3},
+        {"ins:Pi", "", 0, 0, "Pi", 2},
+        {"ins:Z", "ab", 2, 0, "abZ", 3},
+        {"bs", "abcd", 0, 0, "abcd", 0},
+        {"bs", "abcd", 3, 0, "abd", 2},
+        {"bs", "abcd", 1, 2, "bcd", 0},        // the character before the selection goes
+        {"del", "abcd", 1, 0, "acd", 1},
+        {"del", "abcd", 1, 2, "ad", 1},
+        {"del", "abcd", 4, 0, "abcd", 4},
+        {"del", "", 0, 0, "", 0},
+    };
+    for (const Row& r : rows) {
+        const QString op = QString::fromUtf8(r.op);
+        const QString text = QString::fromUtf8(r.text);
+        const EditResult got = op.startsWith("ins:") ? insertAtCaret(text, r.selStart, op.mid(4))
+                               : op == "bs"          ? deleteBefore(text, r.selStart)
+                                                     : deleteSelectionOrNext(text, r.selStart, r.selLength);
+        EXPECT_EQ(got.text.toStdString(), r.expected) << r.op << " " << r.text;
+        EXPECT_EQ(got.caret, r.caret) << r.op << " " << r.text;
+    }
+}
+
+TEST(FormulaEdit, KeysInsertHalfWidthTexts)
+{
+    const InsertKey* keys = insertKeys();
+    for (int k = 0; k < kInsertKeyCount; ++k) {
+        EXPECT_EQ(keys[k].number, 3 + k);
+        for (const char* c = keys[k].inserted; *c; ++c)
+            EXPECT_LT(static_cast<unsigned char>(*c), 0x80) << keys[k].caption;
+    }
+    EXPECT_STREQ(keys[0].inserted, "Abs(");
+    EXPECT_STREQ(keys[10].inserted, "Pi");
+    EXPECT_STREQ(keys[22].inserted, "-");
+    EXPECT_STREQ(keys[22].caption, "－");
+    EXPECT_STREQ(keys[28].inserted, ")");
+}
+
+} // namespace
+} // namespace quorvel

@@ -1,0 +1,362 @@
+// The formula window driven through the program: hand-over from the keypad,
+// DATT.DAT, storing and computing, clearing, the insert keypad, formula
+// files, the print and the help panels.
+#include "forms/qt_print.h"
+#include "forms/testing/form_test.h"
+#include "quorvel/program.h"
+
+#include <QDir>
+#include <QFile>
+
+using forms::MsgResult;
+using forms::testing::chooseItem;
+using forms::testing::click;
+using forms::testing::clickToolbar;
+using forms::testing::typeText;
+
+namespace {
+
+class FormulaWindow : public forms::testing::FormTest {
+protected:
+    // Starts the program and opens the formula window from the keypad.
+    quorvel::SUUSIKI& open()
+    {
+        program = std::make_unique<quorvel::Program>(rec, dir.path());
+        program->QUORVEL_.Show();
+        click(program->QUORVEL_->Command30);
+        return *program->SUUSIKI_.get();
+    }
+    quorvel::SUUSIKI& form() { return *program->SUUSIKI_.get(); }
+    quorvel::FormulaState& vars() { return program->formula; }
+
+    QByteArray bytesOf(const QString& name) const
+    {
+        QFile f(dir.filePath(name));
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+    }
+    void writeBytes(const QString& name, const QByteArray& bytes) const
+    {
+        QFile f(dir.filePath(name));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+    }
+    // A file with the given formulas (letter index -> formula), the rest empty.
+    static QByteArray setBytes(std::initializer_list<std::pair<int, const char*>> formulas)
+    {
+        QByteArray out;
+        for (int i = 0; i < 26; ++i) {
+            QByteArray f;
+            for (const auto& [k, text] : formulas)
+                if (k == i)
+                    f = text;
+            out += "\"" + QByteArray(1, char('A' + i)) + ": " + f + "\"\r\n";
+        }
+        return out;
+    }
+    // Types a formula into the formula box and stores it with Enter.
+    void enter(const QString& formula)
+    {
+        form().Text2.setText(QString());
+        typeText(form().Text2, formula + "\r");
+    }
+    QString result() { return form().Label1.Caption(); }
+
+    std::unique_ptr<quorvel::Program> program;
+};
+
+TEST_F(FormulaWindow, HandOverKeepsTheKeypadAndComesBack)
+{
+    program = std::make_unique<quorvel::Program>(rec, dir.path());
+    program->QUORVEL_.Show();
+    quorvel::QUORVEL& keypad = *program->QUORVEL_;
+    forms::testing::typeKeypad(keypad.Text1, "12+");
+    keypad.MoveTo(600, 450);
+    const QByteArray windowFile = bytesOf("LCTDX.DAT");
+    click(keypad.Command30);
+
+    ASSERT_TRUE(program->SUUSIKI_.Loaded());
+    EXPECT_FALSE(keypad.isVisible());
+    EXPECT_TRUE(form().isActiveForm());
+    EXPECT_EQ(form().Caption(), "Tesk電卓★★★　数式／関数");
+    EXPECT_EQ(form().Left(), 600);
+    EXPECT_EQ(form().Top(), 450);
+
+    click(form().Command37);   // "戻る"
+    EXPECT_FALSE(program->SUUSIKI_.Loaded());
+    EXPECT_TRUE(keypad.isVisible());
+    EXPECT_TRUE(keypad.isActiveForm());
+    forms::testing::typeKeypad(keypad.Text1, "3\r");   // the pending 12+ survived
+    EXPECT_EQ(keypad.Label1.Caption(), "15.");
+
+    click(keypad.Command30);
+    form().close();                  // the close box also goes back
+    EXPECT_FALSE(program->SUUSIKI_.Loaded());
+    EXPECT_TRUE(keypad.isVisible());
+    EXPECT_FALSE(rec.ended());
+
+    click(keypad.Command30);
+    click(form().Command2);          // "終了" ends without saving the window file
+    EXPECT_TRUE(rec.ended());
+    EXPECT_EQ(bytesOf("LCTDX.DAT"), windowFile);
+}
+
+TEST_F(FormulaWindow, PlacedLeftOfTheScreenEdge)
+{
+    rec.setScreenSizeTwips(QSize(12000, 9000));
+    program = std::make_unique<quorvel::Program>(rec, dir.path());
+    program->QUORVEL_.Show();
+    program->QUORVEL_->MoveTo(9000, -300);
+    click(program->QUORVEL_->Command30);
+    EXPECT_NEAR(form().Left(), 12000 - form().Width() - 20, 15);   // whole pixels
+    EXPECT_EQ(form().Top(), -300);
+}
+
+TEST_F(FormulaWindow, FirstOpeningCreatesTheVariableFile)
+{
+    auto& f = open();
+    EXPECT_EQ(bytesOf("DATT.DAT"), setBytes({}));
+    ASSERT_EQ(f.Combo1.ListCount(), 26);
+    EXPECT_EQ(f.Combo1.List(0), "A: ");
+    EXPECT_EQ(f.Combo1.List(25), "Z: ");
+    EXPECT_EQ(f.Label2.Caption(), "A:");
+    EXPECT_EQ(f.Text2.Text(), "");
+    EXPECT_EQ(forms::testing::focusName(f), "Text2");
+}
+
+TEST_F(FormulaWindow, StoresAndComputesFormulasForAAndB)
+{
+    auto& f = open();
+    enter("153*2");
+    EXPECT_EQ(result(), "306. ");
+    chooseItem(f.Combo1, 1);
+    EXPECT_EQ(f.Label2.Caption(), "B: ");
+    EXPECT_EQ(vars().NN, "0");
+    EXPECT_EQ(f.Text2.Text(), "");
+    EXPECT_EQ(result(), "306. ");   // choosing does not compute
+    enter("A/4+1");
+    EXPECT_EQ(result(), "77.5 ");
+    EXPECT_EQ(f.Combo1.List(0), "A: 153*2");
+    EXPECT_EQ(f.Combo1.List(1), "B: A/4+1");
+    EXPECT_EQ(bytesOf("DATT.DAT"), setBytes({{0, "153*2"}, {1, "A/4+1"}}));
+
+    // Enter in the list's text field stores what it shows for the letter.
+    f.Combo1.setText("B*2");
+    typeText(f.Combo1, "\r");
+    EXPECT_EQ(f.Text2.Text(), "B*2");
+    EXPECT_EQ(result(), "文法エラー！自己変数");
+    EXPECT_EQ(f.Combo1.List(1), "B: B*2");
+    EXPECT_EQ(forms::testing::focusName(f), "Combo1");
+    EXPECT_GE(rec.beeps(), 1);
+
+    // Closed and opened again: the stored lines come back from the file.
+    click(f.Command37);
+    click(program->QUORVEL_->Command30);
+    EXPECT_EQ(form().Combo1.List(1), "B: B*2");
+    EXPECT_EQ(form().Text2.Text(), "153*2");
+}
+
+TEST_F(FormulaWindow, ClearAllAsksFirst)
+{
+    auto& f = open();
+    enter("7");
+    chooseItem(f.Combo1, 3);
+    enter("A+1");
+    rec.answerNextMessage(MsgResult::Cancel);
+    click(f.Command34);
+    ASSERT_EQ(rec.messages().size(), 1u);
+    EXPECT_EQ(rec.messages()[0].text, "本当に変数を全部クリアしてよろしいですか？");
+    EXPECT_EQ(rec.messages()[0].buttons, forms::MsgButtons::OKCancel);
+    EXPECT_EQ(rec.messages()[0].icon, forms::MsgIcon::None);
+    EXPECT_EQ(rec.messages()[0].title, "Check");
+    EXPECT_EQ(f.Combo1.List(3), "D: A+1");
+    EXPECT_EQ(result(), "8. ");
+
+    rec.answerNextMessage(MsgResult::OK);
+    click(f.Command34);
+    EXPECT_EQ(bytesOf("DATT.DAT"), setBytes({}));
+    for (int i = 0; i < 26; ++i)
+        EXPECT_EQ(f.Combo1.List(i), QString(QChar('A' + i)) + ": ");
+    EXPECT_EQ(f.Label2.Caption(), "D: ");   // still the letter chosen before
+    EXPECT_EQ(result(), "0. ");
+    EXPECT_EQ(forms::testing::focusName(f), "Text2");
+}
+
+TEST_F(FormulaWindow, InsertKeypadAndEditingKeys)
+{
+    auto& f = open();
+    f.Text2.setText("12");
+    f.Text2.setSelStart(1);
+    click(*f.insertKey[11]);   // "Sqr"
+    EXPECT_EQ(f.Text2.Text(), "1Sqr(2");
+    EXPECT_EQ(f.Text2.SelStart(), 5);
+    EXPECT_EQ(forms::testing::focusName(f), "Text2");
+
+    f.Text2.setText("abcd");
+    f.Text2.setSelection(2, 2);
+    click(*f.insertKey[29]);   // "＋"
+    EXPECT_EQ(f.Text2.Text(), "ab+cd");
+    EXPECT_EQ(f.Text2.SelStart(), 3);
+
+    click(*f.Command33[0]);
+    click(*f.Command33[25]);
+    EXPECT_EQ(f.Text2.Text(), "ab+AZcd");
+    click(f.Command35);        // "BS"
+    EXPECT_EQ(f.Text2.Text(), "ab+Acd");
+    f.Text2.setSelStart(1);
+    click(f.Command36);        // "DEL"
+    EXPECT_EQ(f.Text2.Text(), "a+Acd");
+    EXPECT_EQ(f.Text2.SelStart(), 1);
+
+    // Built from the keys and computed.
+    click(f.Command32);        // "CL"
+    for (int n : {14, 17, 13})  // 7 * Pi
+        click(*f.insertKey[n]);
+    click(f.Command1);
+    EXPECT_EQ(f.Text2.Text(), "7*Pi");
+    EXPECT_EQ(result(), "21.9911485751285 ");
+    click(f.Command32);
+    EXPECT_EQ(result(), "");
+    EXPECT_EQ(f.Text2.Text(), "");
+    EXPECT_EQ(f.Combo1.Text(), "");
+    EXPECT_EQ(f.Combo1.List(0), "A: 7*Pi");   // stored only by a store
+}
+
+TEST_F(FormulaWindow, FormulaFilesOpenSaveAndRefuse)
+{
+    auto& f = open();
+    enter("1+1");
+    const QByteArray datt = bytesOf("DATT.DAT");
+
+    // Malformed files change nothing.
+    QByteArray wrongLetter = setBytes({});
+    wrongLetter.replace("\"C: \"", "\"D: \"");
+    for (const QByteArray& bad : {QByteArray("120,120,0,,,,\r\n"), wrongLetter, setBytes({}).left(100)}) {
+        writeBytes("bad.DAT", bad);
+        rec.answerNextFileDialog(dir.filePath("bad.DAT"));
+        rec.answerNextMessage(MsgResult::OK);
+        clickToolbar(f.Toolbar1, 1);
+        EXPECT_EQ(rec.messages().back().text, "ﾌｧｲﾙを読み込めません！");
+        EXPECT_EQ(rec.messages().back().title, "Check");
+        EXPECT_EQ(f.Combo1.List(0), "A: 1+1");
+        EXPECT_EQ(f.Combo1.ListCount(), 26);
+        EXPECT_EQ(result(), "2. ");
+    }
+    EXPECT_EQ(rec.fileDialogs()[0].options.filter, "数式ﾌｧｲﾙ (*.DAT *.dat)");
+
+    // A set where only B has a formula: shown, not evaluated, DATT.DAT kept.
+    writeBytes("set.DAT", setBytes({{1, "Sqr(16)*2"}}));
+    rec.answerNextFileDialog(dir.filePath("set.DAT"));
+    clickToolbar(f.Toolbar1, 1);
+    EXPECT_EQ(f.Combo1.List(1), "B: Sqr(16)*2");
+    EXPECT_EQ(f.Label2.Caption(), "A:");
+    EXPECT_EQ(f.Text2.Text(), "");
+    EXPECT_EQ(result(), "");
+    EXPECT_EQ(bytesOf("DATT.DAT"), datt);
+    EXPECT_TRUE(f.isActiveForm());   // no activation re-read the variable file
+
+    // Saved as it was opened; the dialog asks before overwriting.
+    rec.answerNextFileDialog(dir.filePath("copy.DAT"));
+    clickToolbar(f.Toolbar1, 2);
+    EXPECT_TRUE(rec.fileDialogs().back().save);
+    EXPECT_TRUE(rec.fileDialogs().back().options.overwritePrompt);
+    EXPECT_EQ(bytesOf("copy.DAT"), bytesOf("set.DAT"));
+
+    // The next store writes the opened set into DATT.DAT.
+    chooseItem(f.Combo1, 1);
+    typeText(f.Text2, "\r");
+    EXPECT_EQ(result(), "8. ");
+    EXPECT_EQ(bytesOf("DATT.DAT"), setBytes({{1, "Sqr(16)*2"}}));
+}
+
+TEST_F(FormulaWindow, UnwritableStoreWarnsAndKeepsListAndLinesTogether)
+{
+    auto& f = open();
+    enter("5");
+    rec.answerNextMessage(MsgResult::OK);
+    enter("1\"2");             // a double quote cannot go into the file
+    EXPECT_EQ(rec.messages().back().text, "保存できませんでした！");
+    EXPECT_EQ(f.Combo1.List(0), "A: 5");
+    EXPECT_EQ(vars().FormulaLines[0], "A: 5");
+
+    QFile::remove(dir.filePath("DATT.DAT"));
+    ASSERT_TRUE(QDir(dir.path()).mkdir("DATT.DAT"));   // cannot be replaced
+    rec.answerNextMessage(MsgResult::OK);   // one warning for the whole Enter
+    enter("6");
+    EXPECT_EQ(result(), "6. ");
+    EXPECT_EQ(f.Combo1.List(0), "A: 6");
+    EXPECT_EQ(vars().FormulaLines[0], "A: 6");
+}
+
+TEST_F(FormulaWindow, PrintShowsTheResultOfThePrintedFormulaOnly)
+{
+    auto& f = open();
+    enter("1234.5");
+    chooseItem(f.Combo1, 3);
+    enter("A*2");
+    chooseItem(f.Combo1, 0);
+    click(f.Command1);
+    clickToolbar(f.Toolbar1, 3);
+    const auto& docs = rec.recordingPrinter().documents();
+    ASSERT_EQ(docs.size(), 1u);
+    ASSERT_EQ(docs[0].pages.size(), 1u);
+    EXPECT_EQ(docs[0].pages[0].texts(),
+              (QStringList{"A: 1234.5", "   = 1,234.5 ", QString(60, '-'), "A: 1234.5", "D: A*2"}));
+
+    struct Row {
+        int letter;       // chosen, then printed (evaluated first when compute)
+        bool compute;
+        const char* formula;   // stored for the letter first
+        QStringList head;
+    };
+    const Row rows[] = {
+        {4, false, "", {"E: 0", "   = 0. "}},                       // chosen, empty
+        {3, false, nullptr, {"D: A*2", "   = 2,469. "}},             // chosen, not computed
+        {5, true, "1/0", {"F: 1/0", "   = 文法エラー！0で除算"}},   // failed
+        {6, true, "", {"G: 0", "   = 0. "}},                        // computed, empty
+    };
+    for (const Row& r : rows) {
+        chooseItem(f.Combo1, r.letter);
+        if (r.formula)
+            f.Text2.setText(r.formula);
+        if (r.compute)
+            click(f.Command1);
+        clickToolbar(f.Toolbar1, 3);
+        EXPECT_EQ(docs.back().pages[0].texts().mid(0, 2), r.head) << r.letter;
+    }
+}
+
+TEST_F(FormulaWindow, FailedPrintWarns)
+{
+    auto& f = open();
+    rec.recordingPrinter().failNextJob("no printer");
+    rec.answerNextMessage(MsgResult::OK);
+    clickToolbar(f.Toolbar1, 3);
+    EXPECT_EQ(rec.messages().back().text, "印刷できませんでした！");
+    EXPECT_EQ(f.Combo1.ListCount(), 26);
+}
+
+TEST_F(FormulaWindow, HelpPanelsReplaceEachOther)
+{
+    auto& f = open();
+    clickToolbar(f.Toolbar1, 4);
+    EXPECT_TRUE(f.Picture1.isVisible());
+    EXPECT_TRUE(f.Label4.Caption().startsWith("●数式／関数電卓の入力方法\r\n"));
+    EXPECT_EQ(f.Label4.Caption().count("\r\n"), 11);
+    EXPECT_EQ(forms::testing::focusName(f), "Command39");
+    click(f.Command38);        // "？": the function list replaces it
+    EXPECT_FALSE(f.Picture1.isVisible());
+    EXPECT_TRUE(f.Picture2.isVisible());
+    EXPECT_EQ(f.Label5.Caption().count("\r\n"), 13);
+    EXPECT_TRUE(f.Label5.Caption().endsWith("　Pi ：円周率　3.14･･････\r\n"));
+    clickToolbar(f.Toolbar1, 4);
+    EXPECT_TRUE(f.Picture1.isVisible());
+    EXPECT_FALSE(f.Picture2.isVisible());
+    f.Text2.SetFocus();        // leaving the close button hides the panel
+    EXPECT_FALSE(f.Picture1.isVisible());
+    click(f.Command38);
+    click(f.Command40);
+    EXPECT_FALSE(f.Picture2.isVisible());
+    EXPECT_EQ(forms::testing::focusName(f), "Text2");
+}
+
+} // namespace
