@@ -241,17 +241,14 @@ TEST_F(KeypadForm, ClicksAndZeroDivideBox)
     EXPECT_EQ(display(), "210.");
 }
 
-TEST_F(KeypadForm, HandOverButtonsDoNothingYet)
+TEST_F(KeypadForm, HandOverAndExplanationLeaveTheWindowFile)
 {
     auto& f = start();
     f.MoveTo(900, 600);
-    typeKeypad(f.Text1, "5+");
     click(f.Command30);
+    EXPECT_FALSE(f.isVisible());
+    click(program->SUUSIKI_->Command37);
     EXPECT_TRUE(f.isVisible());
-    EXPECT_TRUE(rec.modalsRun().isEmpty());
-    typeKeypad(f.Text1, "3\r");
-    EXPECT_EQ(display(), "8.");
-    // Neither they nor "?" write the window file.
     rec.onNextModal("TeskSETUMEI", [](forms::Form& form) { form.Unload(); });
     click(f.Command28);
     EXPECT_EQ(fileBytes(), QByteArray("120,120,0,,,,\r\n"));
