@@ -4,6 +4,7 @@
 #include "sumlet/program.h"
 #include "sumlet/shell/menu_form.h"
 #include "sumlet/shell/program_commands.h"
+#include "sumlet/tally/print/print_1_form.h"
 
 namespace sumlet {
 
@@ -41,6 +42,8 @@ void SHUKEI::Command5_Click()
 {
     Shared& s = prog.shared;
     ClearTallyData(tally(), s.ReturnFlag, s.MaxInputRows);
+    // The entry print dialog belongs to this form's tally; it goes with it.
+    prog.PRINT_1_.Unload();
     prog.MENU_.Show();
     Unload();
 }
