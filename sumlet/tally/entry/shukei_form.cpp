@@ -113,7 +113,7 @@ void SHUKEI::buildControls()
     caption(Label6, "項目名：", {3600, 510, 780, 255});
     place(Combo1, {4380, 465, 1440, 330});
     Combo1.setFontFace(PGothic, 9.75);
-    caption(Label7, "（この項目名の項目に入力するのは数字です）", {2160, 840, 3660, 255});
+    caption(Label7, "（この項目名の項目に入力するのは数字です）", {1200, 840, 4620, 255});
     Label7.setAlignment(1);
 
     button(Command6, "ﾃﾞｰﾀ入力", {4620, 2040, 1440, 375}, 11.25);

@@ -2,6 +2,8 @@
 // activation in return mode.
 #include "tally_fixture.h"
 
+#include "support/accessible_names.h"
+
 #include <functional>
 
 namespace sumlet::testing {
@@ -135,6 +137,8 @@ TEST_F(TallyTest, SteppingAcrossSixMonths)
     EXPECT_EQ(months[3], QStringList{"40|1|4000"});
     EXPECT_EQ(months[4], (QStringList{"50|1|5000", "51|1|5100"}));
     EXPECT_EQ(months[5], QStringList{"60|1|6000"});
+    // The labels and grid say what they show now.
+    EXPECT_EQ(forms::testing::accessibleFaults(f), forms::testing::NoFaults);
 }
 
 TEST_F(TallyTest, TypedRowsNotClosedAreLostByAStep)

@@ -1,6 +1,8 @@
 // The tally form opened from the menu: controls, start mode and key choice.
 #include "tally_fixture.h"
 
+#include "support/accessible_names.h"
+
 #include <functional>
 
 namespace sumlet::testing {
@@ -29,6 +31,7 @@ TEST_F(TallyTest, OpensFromTheMenuInStartMode)
                        &f.G1, &f.Text3, &f.Text4, &f.Text5, &f.Frame3, &f.Command11, &f.Command4, &f.Command5,
                        &f.Command7, &f.Text1, &f.Text2, &f.Combo1}),
               (QStringList{"Command11", "Command4", "Command5", "Command7", "Text1", "Text2", "Combo1"}));
+    EXPECT_EQ(forms::testing::accessibleFaults(f), forms::testing::NoFaults);
 }
 
 } // namespace
