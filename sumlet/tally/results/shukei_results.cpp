@@ -2,29 +2,227 @@
 // and the main toolbar.
 #include "sumlet/tally/shukei_form.h"
 
+#include <algorithm>
+#include <filesystem>
+
+#include "runtime/format.h"
+#include "runtime/safe_save.h"
+#include "sumlet/program.h"
+#include "sumlet/shell/program_commands.h"
+#include "sumlet/tally/engine/tally_engine.h"
+#include "sumlet/tally/results/result_grids.h"
+#include "sumlet/tally/results/tally_file.h"
+
 namespace sumlet {
 
-// filled in with the results side
-void SHUKEI::Command1_Click() {}
-void SHUKEI::Command8_Click() {}
-void SHUKEI::Command9_Click() {}
-void SHUKEI::Command10_Click() {}
-void SHUKEI::G2_Click() {}
-void SHUKEI::G2_MouseDown(int, int, double, double) {}
-void SHUKEI::G2_SelChange() {}
-void SHUKEI::G3_Click() {}
-void SHUKEI::G3_MouseDown(int, int, double, double) {}
-void SHUKEI::G3_SelChange() {}
-void SHUKEI::MM11_Click() {}
-void SHUKEI::MM21_Click() {}
-void SHUKEI::M2_Click() {}
-void SHUKEI::M3_Click() {}
-void SHUKEI::MM31_Click() {}
-void SHUKEI::MM41_Click() {}
-void SHUKEI::Toolbar1_ButtonClick(int) {}
-void SHUKEI::LoadTallyFile() {}
-void SHUKEI::SaveTallyFile() {}
-void SHUKEI::PrintEntriesCommand() {}
-void SHUKEI::ShowResultMonth(int) {}
+namespace {
+
+QString fmt(const runtime::Value& v, const char* pattern)
+{
+    return QString::fromStdString(runtime::Format(v.num(), pattern));
+}
+
+// A number as plain text, as a label takes a value without a pattern.
+QString plain(const runtime::Value& v)
+{
+    return QString::fromStdString(v.text());
+}
+
+std::filesystem::path fsPath(const QString& p)
+{
+    return std::filesystem::path(p.toStdString());
+}
+
+void prepareFileDialog(forms::CommonDialog& d, const Program& prog, bool save)
+{
+    d.InitDir = QString::fromStdString(prog.shared.DataFolder.text());
+    d.Filter = QStringLiteral("集計ﾌｧｲﾙ (*.SUK)|*.SUK");
+    d.OverwritePrompt = save;
+}
+
+} // namespace
+
+void SHUKEI::Command1_Click()
+{
+    TallyData& t = tally();
+    RunTally(t);
+    alignResultGrid(G2);
+    alignResultGrid(G3);
+    const QString key = plain(t.KeyName);
+    writeResultHeading(G2, key);
+    writeResultHeading(G3, key);
+    fillResultRows(G3, t.AllKey, t.AllCount, t.AllAmount, t.KeyCount);
+    Label10.setCaption(plain(t.StartMonth));
+    Label11.setCaption(plain(t.EndMonth));
+    Label18.setCaption(fmt(t.GrandCount, "0 "));
+    Label17.setCaption(fmt(t.GrandAmount, "#,0 "));
+    Frame3.setEnabled(true);
+    Command10.setEnabled(true);
+    Command8.setEnabled(true);
+    Command9.setEnabled(true);
+    Beep();
+    Command9_Click();
+    Command9.SetFocus();
+}
+
+void SHUKEI::Command9_Click()
+{
+    TallyData& t = tally();
+    t.ResultMonth = t.ResultMonth.num() + 1;
+    if (t.ResultMonth.num() > t.MonthCount.num())
+        t.ResultMonth = t.MonthCount;
+    ShowResultMonth(static_cast<int>(t.ResultMonth.num()));
+}
+
+void SHUKEI::Command8_Click()
+{
+    TallyData& t = tally();
+    t.ResultMonth = t.ResultMonth.num() - 1;
+    if (t.ResultMonth.num() < 1)
+        t.ResultMonth = 1;
+    ShowResultMonth(static_cast<int>(t.ResultMonth.num()));
+}
+
+void SHUKEI::ShowResultMonth(int m)
+{
+    const TallyData& t = tally();
+    if (!TallyData::isMonth(m))
+        return;
+    fillResultRows(G2, t.ResKey[m], t.ResCount[m], t.ResAmount[m], t.ResultRows[m]);
+    Label8.setCaption(plain(t.MonthNo.get(m)));
+    Label15.setCaption(fmt(t.MonthCountSum.get(m), "0 "));
+    Label16.setCaption(fmt(t.MonthAmountSum.get(m), "#,0 "));
+}
+
+void SHUKEI::Command10_Click()
+{
+    tally().CurMonth = 1;
+}
+
+// Selection shown only while the grid has the focus.
+void SHUKEI::G2_Click() { G2.setHighLight(2); }
+void SHUKEI::G3_Click() { G3.setHighLight(2); }
+
+void SHUKEI::G2_MouseDown(int Button, int, double, double)
+{
+    if (Button == 2)
+        PopupMenu(MM1);
+}
+
+void SHUKEI::G3_MouseDown(int Button, int, double, double)
+{
+    if (Button == 2)
+        PopupMenu(MM2);
+}
+
+// A selection always spans whole rows.
+void SHUKEI::G2_SelChange()
+{
+    G2.setCol(0);
+    G2.setColSel(G2.Cols() - 1);
+}
+
+void SHUKEI::G3_SelChange()
+{
+    G3.setCol(0);
+    G3.setColSel(G3.Cols() - 1);
+}
+
+void SHUKEI::MM11_Click() { copyWholeGrid(G2, services()); }
+void SHUKEI::MM21_Click() { copyWholeGrid(G3, services()); }
+
+void SHUKEI::M2_Click() { LoadTallyFile(); }
+void SHUKEI::M3_Click() { SaveTallyFile(); }
+void SHUKEI::MM31_Click() { StartCalculator(prog, *this); }
+void SHUKEI::MM41_Click() { OpenHelp(prog, *this); }
+
+void SHUKEI::Toolbar1_ButtonClick(int Index)
+{
+    switch (Index) {
+    case 1: LoadTallyFile(); break;
+    case 2: SaveTallyFile(); break;
+    case 4: PrintEntriesCommand(); break;
+    case 5: StartCalculator(prog, *this); break;
+    case 6: OpenHelp(prog, *this); break;
+    default: break;
+    }
+}
+
+// The same guard and form as the File menu's entry print.
+void SHUKEI::PrintEntriesCommand() { M4_Click(); }
+
+void SHUKEI::SaveTallyFile()
+{
+    TallyData& t = tally();
+    if (t.KeyCount.num() == 0) {
+        Warn(QStringLiteral("集計が確定してから保存して下さい！"), nullptr, false);
+        return;
+    }
+    prepareFileDialog(CommonDialog1, prog, true);
+    if (!CommonDialog1.ShowSave())
+        return;
+    // A key caption the file cannot hold is refused like a failed write.
+    const TallyFileBytes file = writeTallyFile(t);
+    if (!file.ok || !runtime::saveFile(fsPath(CommonDialog1.FileName), file.bytes))
+        Warn(QStringLiteral("保存できませんでした！"));
+}
+
+void SHUKEI::LoadTallyFile()
+{
+    prepareFileDialog(CommonDialog1, prog, false);
+    if (!CommonDialog1.ShowOpen())
+        return;
+
+    // Read and check everything first; the tally changes only for a sound file.
+    const auto file = runtime::readFile(fsPath(CommonDialog1.FileName));
+    const auto contents = file ? readTallyFile(file.bytes) : std::nullopt;
+    if (!contents) {
+        Warn(QStringLiteral("ﾌｧｲﾙを読み込めません！"));
+        return;
+    }
+    TallyData& t = tally();
+    takeOver(t, *contents);
+
+    // Month 1 into the entry grid.
+    const int lastRow = G1.Rows() - 1;
+    for (int r = 1; r <= lastRow; ++r)
+        for (int c = 1; c <= 3; ++c)
+            G1.setTextMatrix(r, c, QString());
+    const QString key = plain(t.KeyName);
+    G1.setTextMatrix(0, 1, key);
+    Label2.setCaption(fmt(t.StartMonth, "# "));
+    Label3.setCaption(fmt(t.EndMonth, "# "));
+    Combo1.setText(key);
+    Label20.setCaption(fmt(t.StartMonth, "# "));
+    const int rows = std::min(static_cast<int>(t.MonthRows[1].num()), lastRow);
+    double countSum = 0, amountSum = 0;
+    for (int r = 1; r <= rows; ++r) {
+        G1.setTextMatrix(r, 1, fmt(t.InKey[1].get(r), "0 "));
+        G1.setTextMatrix(r, 2, fmt(t.InCount[1].get(r), "0 "));
+        G1.setTextMatrix(r, 3, fmt(t.InAmount[1].get(r), "#,0 "));
+        countSum += t.InCount[1].num(r);
+        amountSum += t.InAmount[1].num(r);
+    }
+    Label24.setCaption(fmt(countSum, "0 "));
+    Label25.setCaption(fmt(amountSum, "#,0 "));
+    G1.setRow(rows);
+    G1.setCol(3);
+
+    t.InputRow = 1;
+    t.InputRowOnScreen = 1;
+    t.CurMonth = 1;
+    // The entry line goes back over row 1.
+    G1.setTopRow(1);
+    for (forms::TextBox* box : {&Text3, &Text4, &Text5})
+        box->setTop(900);
+
+    Frame3.setEnabled(true);
+    Command1.setEnabled(true);
+    Command2.setEnabled(true);
+    Command2.SetFocus();
+    Command6.setEnabled(true);
+    Command6_Click();
+    Command1_Click();
+}
 
 } // namespace sumlet

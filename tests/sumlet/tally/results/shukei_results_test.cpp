@@ -1,0 +1,376 @@
+// The tally form's result side: compute, result grids, copies, tally files
+// and the main toolbar, driven through the form's controls.
+#include <map>
+#include <random>
+#include <string>
+#include <vector>
+
+#include <QFile>
+#include <QStringList>
+
+#include "sumlet/tally/engine/tally_reference.h"
+#include "sumlet/tally/shukei_form.h"
+#include "support/sumlet_fixture.h"
+
+namespace {
+
+using forms::testing::choose;
+using forms::testing::click;
+using forms::testing::clickCell;
+using forms::testing::clickToolbar;
+using runtime::Value;
+using tally_test::Month;
+
+// "担当者NO" in code page 932.
+const std::string kKeyCp932 = "\x92\x53\x93\x96\x8e\xd2NO";
+const std::string kExampleFile = "2,\"" + kKeyCp932 + "\",4,5\r\n2,1\r\n4\r\n5\r\n"
+                                 "101,3,500\r\n102,1,200\r\n101,2,800\r\n";
+
+// A whole number with thousands separators, written out independently of Format.
+QString grouped(double v)
+{
+    QString digits = QString::number(static_cast<qlonglong>(v < 0 ? -v : v));
+    for (int i = digits.size() - 3; i > 0; i -= 3)
+        digits.insert(i, QLatin1Char(','));
+    return (v < 0 ? QStringLiteral("-") : QString()) + digits;
+}
+
+class ResultsTest : public sumlet::testing::SumletTest {
+protected:
+    sumlet::SHUKEI& open()
+    {
+        click(start().Command6);
+        return *prog().SHUKEI_.get();
+    }
+    sumlet::TallyData& tally() { return shared().tally; }
+
+    // The months as the entry side stores closed months, with period and key.
+    void enter(const std::vector<Month>& months, std::vector<double> monthNo, const char* key)
+    {
+        tally_test::loadMonths(tally(), months);
+        for (long k = 1; k <= long(monthNo.size()); ++k)
+            tally().MonthNo.set(k, monthNo[k - 1]);
+        tally().StartMonth = monthNo.front();
+        tally().EndMonth = monthNo.back();
+        tally().KeyName = key;
+    }
+    // "集計ボタン", enabled as closing a month enables it.
+    void compute(sumlet::SHUKEI& f)
+    {
+        f.Command1.setEnabled(true);
+        click(f.Command1);
+    }
+    // Every row of a grid, cells joined by "|".
+    static QStringList rows(forms::FlexGrid& g)
+    {
+        QStringList out;
+        for (int r = 0; r < g.Rows(); ++r) {
+            QStringList cells;
+            for (int c = 0; c < g.Cols(); ++c)
+                cells << g.TextMatrix(r, c);
+            out << cells.join(QLatin1Char('|'));
+        }
+        return out;
+    }
+    static QString caption(forms::Label& l) { return l.Caption(); }
+    void answerBoxes(int n)
+    {
+        while (n-- > 0)
+            rec.answerNextMessage(forms::MsgResult::OK);
+    }
+    QString writeSuk(const char* name, const std::string& bytes)
+    {
+        writeFile(QString::fromLatin1(name), bytes);
+        return dir.filePath(QString::fromLatin1(name));
+    }
+};
+
+// Three months 11, 12, 1: duplicate keys, a key 0 below which a negative key
+// stands (its own row), a key 0 that is the smallest (no row), an empty month.
+const std::vector<Month> kThreeMonths = {
+    {{30, 1, 1500}, {10, 2, 200}, {0, 5, 50}, {10, 1, 300}, {-2, 1, 1000}},
+    {{0, 4, 40}, {20, 1, 1234567}, {20, 2, 3}},
+    {},
+};
+
+TEST_F(ResultsTest, ComputeShowsEachMonthAndThePeriod)
+{
+    sumlet::SHUKEI& f = open();
+    enter(kThreeMonths, {11, 12, 1}, "店番号");
+    const int beeps = rec.beeps();
+    compute(f);
+    EXPECT_EQ(rec.beeps(), beeps + 1);
+    EXPECT_TRUE(f.Frame3.isEnabled());
+    for (auto* b : {&f.Command8, &f.Command9, &f.Command10})
+        EXPECT_TRUE(b->isEnabled()) << b->Name().toStdString();
+    EXPECT_EQ(forms::testing::focusName(f), "Command9");
+
+    const QString head = QStringLiteral("NO|店番号|件数|金　額");
+    struct Shown {
+        QStringList g2;
+        const char *month, *count, *amount;
+    };
+    const std::vector<Shown> months = {
+        {{head, "1 |-2 |1 |1,000 ", "2 |0 |5 |50 ", "3 |10 |3 |500 ", "4 |30 |1 |1,500 "}, "11", "10 ", "3,050 "},
+        {{head, "1 |20 |3 |1,234,570 "}, "12", "7 ", "1,234,610 "},
+        {{head}, "1", "0 ", "0 "},
+    };
+    // Forward past the last month, then back past the first: the ends hold.
+    const std::vector<std::pair<forms::CommandButton*, int>> steps = {
+        {nullptr, 0}, {&f.Command9, 1}, {&f.Command9, 2}, {&f.Command9, 2},
+        {&f.Command8, 1}, {&f.Command8, 0}, {&f.Command8, 0}};
+    for (const auto& [button, m] : steps) {
+        if (button)
+            click(*button);
+        SCOPED_TRACE("month index " + std::to_string(m + 1));
+        EXPECT_EQ(tally().ResultMonth.num(), m + 1);
+        EXPECT_EQ(rows(f.G2), months[m].g2);
+        EXPECT_EQ(caption(f.Label8), months[m].month);
+        EXPECT_EQ(caption(f.Label15), months[m].count);
+        EXPECT_EQ(caption(f.Label16), months[m].amount);
+    }
+
+    EXPECT_EQ(rows(f.G3), (QStringList{head, "1 |-2 |1 |1,000 ", "2 |0 |5 |50 ", "3 |10 |3 |500 ",
+                                       "4 |20 |3 |1,234,570 ", "5 |30 |1 |1,500 "}));
+    EXPECT_EQ(caption(f.Label10), "11");
+    EXPECT_EQ(caption(f.Label11), "1");
+    // Grand totals include month 2's key-0 rows, which have no result row.
+    EXPECT_EQ(caption(f.Label18), "17 ");
+    EXPECT_EQ(caption(f.Label17), "1,237,660 ");
+    for (auto* g : {&f.G2, &f.G3}) {
+        EXPECT_EQ(g->FixedAlignment(0), 7);
+        for (int c = 1; c <= 3; ++c) {
+            EXPECT_EQ(g->FixedAlignment(c), 4);
+            EXPECT_EQ(g->ColAlignment(c), 7);
+        }
+    }
+}
+
+TEST_F(ResultsTest, GridsMatchSumsPerKeyOverRandomMonths)
+{
+    std::mt19937 gen(11);
+    sumlet::SHUKEI& f = open();
+    for (int round = 0; round < 6; ++round) {
+        const int mc = 1 + round;
+        std::vector<Month> months(mc);
+        std::uniform_int_distribution<int> key(-3, 40), count(0, 9), amount(-5000, 2000000), size(0, 30);
+        for (Month& m : months)
+            for (int i = size(gen); i > 0; --i)
+                m.push_back({double(key(gen)), double(count(gen)), double(amount(gen))});
+        std::vector<double> monthNo;
+        for (int k = 0; k < mc; ++k)
+            monthNo.push_back((8 + k) % 12 + 1);
+        enter(months, monthNo, "商品NO");
+        compute(f);
+
+        std::map<double, std::pair<double, double>> all;
+        for (int k = 1; k <= mc; ++k) {
+            SCOPED_TRACE("round " + std::to_string(round) + " month " + std::to_string(k));
+            if (k > 1)
+                click(f.Command9);
+            QStringList expected{QStringLiteral("NO|商品NO|件数|金　額")};
+            int r = 0;
+            for (const auto& [key, v] : tally_test::sumsByKey({months[k - 1]})) {
+                expected << QStringLiteral("%1 |%2 |%3 |%4 ").arg(++r).arg(key).arg(v.first).arg(grouped(v.second));
+                all[key].first += v.first;
+                all[key].second += v.second;
+            }
+            EXPECT_EQ(rows(f.G2), expected);
+        }
+        QStringList expected{QStringLiteral("NO|商品NO|件数|金　額")};
+        int r = 0;
+        for (const auto& [key, v] : all)
+            expected << QStringLiteral("%1 |%2 |%3 |%4 ").arg(++r).arg(key).arg(v.first).arg(grouped(v.second));
+        EXPECT_EQ(rows(f.G3), expected);
+    }
+}
+
+TEST_F(ResultsTest, CopiesPutWholeGridsOnTheClipboard)
+{
+    sumlet::SHUKEI& f = open();
+    enter(kThreeMonths, {11, 12, 1}, "店番号");
+    compute(f);
+    const QString head = QStringLiteral("NO\t店番号\t件数\t金　額");
+
+    // A partial selection is widened to whole rows, and the copy takes all.
+    clickCell(f.G3, 2, 2);
+    clickCell(f.G3, 3, 3, Qt::LeftButton, Qt::ShiftModifier);
+    EXPECT_EQ(f.G3.Col(), 0);
+    EXPECT_EQ(f.G3.ColSel(), 3);
+
+    struct Copy {
+        forms::FlexGrid* grid;
+        const char *popup, *item;
+        QString text;
+    };
+    const std::vector<Copy> copies = {
+        {&f.G2, "MM1", "MM11", head + "\r1 \t-2 \t1 \t1,000 \r2 \t0 \t5 \t50 \r3 \t10 \t3 \t500 \r4 \t30 \t1 \t1,500 "},
+        {&f.G3, "MM2", "MM21", head + "\r1 \t-2 \t1 \t1,000 \r2 \t0 \t5 \t50 \r3 \t10 \t3 \t500 \r"
+                               "4 \t20 \t3 \t1,234,570 \r5 \t30 \t1 \t1,500 "},
+    };
+    for (const Copy& c : copies) {
+        rec.chooseInNextPopup(QString::fromLatin1(c.item));
+        clickCell(*c.grid, 1, 2, Qt::RightButton);
+        EXPECT_EQ(rec.popups().back(), QString::fromLatin1(c.popup));
+        EXPECT_EQ(rec.clipboard(), c.text);
+        EXPECT_EQ(c.grid->Row(), 1);
+        EXPECT_EQ(c.grid->Col(), 1);
+    }
+
+    // Left and middle buttons open no menu.
+    const int popups = rec.popups().size();
+    clickCell(f.G2, 1, 1);
+    clickCell(f.G2, 1, 1, Qt::MiddleButton);
+    EXPECT_EQ(rec.popups().size(), popups);
+
+    // Month 3 has no result rows: its heading alone is copied.
+    click(f.Command9);
+    click(f.Command9);
+    ASSERT_EQ(f.G2.Rows(), 1);
+    rec.chooseInNextPopup(QStringLiteral("MM11"));
+    clickCell(f.G2, 0, 1, Qt::RightButton);
+    EXPECT_EQ(rec.clipboard(), head);
+}
+
+TEST_F(ResultsTest, SavedExampleIsByteForByteAndLoadsBackToTheSameResults)
+{
+    sumlet::SHUKEI& f = open();
+    enter({{{101, 3, 500}, {102, 1, 200}}, {{101, 2, 800}}}, {4, 5}, "担当者NO");
+    compute(f);
+    const QStringList g2 = rows(f.G2), g3 = rows(f.G3);
+    ASSERT_EQ(g3, (QStringList{"NO|担当者NO|件数|金　額", "1 |101 |5 |1,300 ", "2 |102 |1 |200 "}));
+
+    const QString path = dir.filePath(QStringLiteral("ex.SUK"));
+    rec.answerNextFileDialog(path);
+    clickToolbar(f.Toolbar1, 2);
+    const auto& d = rec.fileDialogs().back();
+    EXPECT_TRUE(d.save);
+    EXPECT_TRUE(d.options.overwritePrompt);
+    EXPECT_EQ(d.options.initialDir.toStdString(), shared().DataFolder.text());
+    EXPECT_TRUE(d.options.filter.startsWith(QStringLiteral("集計ﾌｧｲﾙ (*.SUK")));
+    EXPECT_EQ(fileBytes(QStringLiteral("ex.SUK")), kExampleFile);
+
+    // Another tally in hand, then the file: the same results come back.
+    enter({{{7, 7, 7}}, {{8, 8, 8}}, {{9, 9, 9}}}, {1, 2, 3}, "店番号");
+    compute(f);
+    rec.answerNextFileDialog(path);
+    choose(f.M2);
+    EXPECT_EQ(rows(f.G2), g2);
+    EXPECT_EQ(rows(f.G3), g3);
+    EXPECT_EQ(tally().MonthCount.num(), 2);
+    EXPECT_EQ(tally().KeyName.text(), "担当者NO");
+    EXPECT_EQ(tally().InKey[3].num(1), 9); // months above the file's are left alone
+    EXPECT_EQ(f.Combo1.Text(), "担当者NO");
+    EXPECT_EQ(caption(f.Label2), "4 ");
+    EXPECT_EQ(caption(f.Label3), "5 ");
+    EXPECT_EQ(f.G1.TextMatrix(0, 1), "担当者NO");
+    EXPECT_EQ(f.G1.TextMatrix(1, 1) + f.G1.TextMatrix(1, 2) + f.G1.TextMatrix(1, 3), "101 3 500 ");
+    EXPECT_EQ(f.G1.TextMatrix(2, 1) + f.G1.TextMatrix(2, 2) + f.G1.TextMatrix(2, 3), "102 1 200 ");
+    EXPECT_EQ(f.G1.TextMatrix(3, 1), "");
+    EXPECT_EQ(caption(f.Label24), "4 ");
+    EXPECT_EQ(caption(f.Label25), "700 ");
+    EXPECT_EQ(tally().CurMonth.num(), 1);
+    EXPECT_TRUE(f.Text3.isEnabled());
+    EXPECT_TRUE(f.Command2.isEnabled());
+    EXPECT_EQ(forms::testing::focusName(f), "Command9");
+}
+
+TEST_F(ResultsTest, SaveIsRefusedUntilComputedAndFailuresAreReported)
+{
+    sumlet::SHUKEI& f = open();
+    enter({{{0, 1, 1}}}, {4}, "担当者NO");
+    const int beeps = rec.beeps();
+    answerBoxes(2);
+    choose(f.M3); // not computed
+    compute(f);   // only key 0: no keys counted
+    clickToolbar(f.Toolbar1, 2);
+    ASSERT_EQ(rec.messages().size(), 2u);
+    for (const auto& m : rec.messages()) {
+        EXPECT_EQ(m.text, "集計が確定してから保存して下さい！");
+        EXPECT_EQ(m.icon, forms::MsgIcon::Exclamation);
+        EXPECT_EQ(m.title, "Check");
+    }
+    EXPECT_EQ(rec.beeps(), beeps + 1); // the compute's beep only
+    EXPECT_TRUE(rec.fileDialogs().empty());
+
+    enter({{{5, 1, 1}}}, {4}, "担当者NO");
+    compute(f);
+    rec.cancelNextFileDialog();
+    choose(f.M3);
+    EXPECT_EQ(rec.messages().size(), 2u);
+
+    // A folder that does not exist, and a key caption with a double quote.
+    answerBoxes(2);
+    rec.answerNextFileDialog(dir.filePath(QStringLiteral("none/a.SUK")));
+    choose(f.M3);
+    writeSuk("keep.SUK", kExampleFile);
+    tally().KeyName = "担当\"NO";
+    rec.answerNextFileDialog(dir.filePath(QStringLiteral("keep.SUK")));
+    choose(f.M3);
+    ASSERT_EQ(rec.messages().size(), 4u);
+    EXPECT_EQ(rec.messages()[2].text, "保存できませんでした！");
+    EXPECT_EQ(rec.messages()[3].text, "保存できませんでした！");
+    EXPECT_EQ(fileBytes(QStringLiteral("keep.SUK")), kExampleFile);
+}
+
+TEST_F(ResultsTest, BadFilesChangeNothing)
+{
+    sumlet::SHUKEI& f = open();
+    enter(kThreeMonths, {11, 12, 1}, "店番号");
+    compute(f);
+    const sumlet::TallyData before = tally();
+    const QStringList g1 = rows(f.G1), g2 = rows(f.G2), g3 = rows(f.G3);
+
+    const std::vector<std::pair<const char*, std::string>> bad = {
+        {"short.SUK", kExampleFile.substr(0, kExampleFile.size() - 11)},
+        {"long.SUK", kExampleFile + "103,1,1\r\n"},
+        {"months.SUK", "7,\"x\",1,7\r\n"},
+        {"rows.SUK", "1,\"x\",4,4\r\n501\r\n4\r\n"},
+        {"text.SUK", "1,\"x\",4,4\r\n1\r\n4\r\n1,2,three\r\n"},
+        {"quote.SUK", "1,\"x,4,4\r\n0\r\n4\r\n"},
+    };
+    for (const auto& [name, bytes] : bad) {
+        SCOPED_TRACE(name);
+        const int beeps = rec.beeps();
+        const size_t messages = rec.messages().size();
+        answerBoxes(1);
+        rec.answerNextFileDialog(writeSuk(name, bytes));
+        choose(f.M2);
+        ASSERT_EQ(rec.messages().size(), messages + 1);
+        EXPECT_EQ(rec.messages().back().text, "ﾌｧｲﾙを読み込めません！");
+        EXPECT_EQ(rec.messages().back().title, "Check");
+        EXPECT_EQ(rec.beeps(), beeps + 1);
+        EXPECT_EQ(rows(f.G1), g1);
+        EXPECT_EQ(rows(f.G2), g2);
+        EXPECT_EQ(rows(f.G3), g3);
+        EXPECT_EQ(tally().MonthCount, before.MonthCount);
+        EXPECT_EQ(tally().KeyName, before.KeyName);
+        EXPECT_EQ(tally().MonthRows, before.MonthRows);
+        EXPECT_EQ(tally().InAmount[1].get(1), before.InAmount[1].get(1));
+    }
+    // A missing file and a cancelled dialog: silent for the cancel only.
+    answerBoxes(1);
+    rec.answerNextFileDialog(dir.filePath(QStringLiteral("missing.SUK")));
+    clickToolbar(f.Toolbar1, 1);
+    EXPECT_EQ(rec.messages().back().text, "ﾌｧｲﾙを読み込めません！");
+    const size_t messages = rec.messages().size();
+    rec.cancelNextFileDialog();
+    clickToolbar(f.Toolbar1, 1);
+    EXPECT_EQ(rec.messages().size(), messages);
+    EXPECT_EQ(rows(f.G3), g3);
+}
+
+TEST_F(ResultsTest, ToolbarAndToolMenus)
+{
+    sumlet::SHUKEI& f = open();
+    clickToolbar(f.Toolbar1, 5);
+    choose(f.MM31);
+    ASSERT_EQ(rec.processes().size(), 2u);
+    EXPECT_TRUE(rec.processes()[0].program.endsWith(QStringLiteral("quorvel")));
+    clickToolbar(f.Toolbar1, 6);
+    choose(f.MM41);
+    EXPECT_EQ(rec.helpShown().size(), 2);
+    EXPECT_EQ(shared().HelpOpen.num(), 1);
+}
+
+} // namespace
