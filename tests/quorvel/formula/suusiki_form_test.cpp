@@ -3,9 +3,11 @@
 // files, the print and the help panels.
 #include "forms/qt_print.h"
 #include "forms/testing/form_test.h"
+#include "support/accessible_names.h"
 #include "quorvel/program.h"
 
 #include <QDir>
+#include <QSet>
 #include <QFile>
 
 using forms::MsgResult;
@@ -354,9 +356,44 @@ TEST_F(FormulaWindow, HelpPanelsReplaceEachOther)
     f.Text2.SetFocus();        // leaving the close button hides the panel
     EXPECT_FALSE(f.Picture1.isVisible());
     click(f.Command38);
+    EXPECT_EQ(forms::testing::accessibleFaults(f), forms::testing::NoFaults);
     click(f.Command40);
     EXPECT_FALSE(f.Picture2.isVisible());
     EXPECT_EQ(forms::testing::focusName(f), "Text2");
+}
+
+TEST_F(FormulaWindow, ScreenReadersHearWhatTheWindowShows)
+{
+    auto& f = open();
+    enter("2^10");
+    using forms::testing::accessibleText;
+    EXPECT_EQ(forms::testing::accessibleFaults(f), forms::testing::NoFaults);
+    EXPECT_EQ(accessibleText(&f.Label1), "1,024. ");
+    EXPECT_EQ(accessibleText(&f.Text2), "A:");   // named by its letter label
+    EXPECT_EQ(accessibleText(f.Command33[25].get()), "Z");
+    EXPECT_EQ(accessibleText(f.insertKey[30].get()), "（");
+    EXPECT_EQ(accessibleText(f.Toolbar1.widgetForAction(f.Toolbar1.buttonAction(3))), "変数の印刷");
+}
+
+TEST_F(FormulaWindow, TabReachesEveryControl)
+{
+    auto& f = open();
+    QSet<QWidget*> reached;
+    QWidget* w = &f.Text2;
+    do {
+        if ((w->focusPolicy() & Qt::TabFocus) && w->isVisibleTo(&f) && w->isEnabled())
+            reached.insert(w);
+        w = w->nextInFocusChain();
+    } while (w != &f.Text2);
+    QSet<QWidget*> wanted;
+    for (forms::ControlCore* c : f.controls())
+        if (c->canTakeFocus() && c->widget()->isVisibleTo(&f) && c != &f.Toolbar1)
+            wanted.insert(c->widget());
+    for (int i = 1; i <= 4; ++i)
+        wanted.insert(f.Toolbar1.widgetForAction(f.Toolbar1.buttonAction(i)));
+    EXPECT_EQ(wanted.size(), 4 + 2 + 8 + 29 + 26);   // toolbar, boxes, commands, insert keys, letters
+    for (QWidget* c : wanted)
+        EXPECT_TRUE(reached.contains(c)) << c->objectName().toStdString() << " " << c->toolTip().toStdString();
 }
 
 } // namespace
