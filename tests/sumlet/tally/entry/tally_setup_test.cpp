@@ -3,6 +3,7 @@
 
 #include "support/accessible_names.h"
 
+#include <QAction>
 #include <functional>
 
 namespace sumlet::testing {
@@ -32,6 +33,12 @@ TEST_F(TallyTest, OpensFromTheMenuInStartMode)
                        &f.Command7, &f.Text1, &f.Text2, &f.Combo1}),
               (QStringList{"Command11", "Command4", "Command5", "Command7", "Text1", "Text2", "Combo1"}));
     EXPECT_EQ(forms::testing::accessibleFaults(f), forms::testing::NoFaults);
+    // The result grids' copy keys act only from their pop-ups: the text boxes keep Ctrl+C.
+    EXPECT_FALSE(f.triggerShortcut(Qt::Key_C, Qt::ControlModifier));
+    EXPECT_FALSE(f.triggerShortcut(Qt::Key_P, Qt::ControlModifier));
+    EXPECT_EQ(f.MM11.action()->shortcut(), QKeySequence(QStringLiteral("Ctrl+C")));
+    EXPECT_EQ(f.MM21.action()->shortcut(), QKeySequence(QStringLiteral("Ctrl+P")));
+    EXPECT_EQ(rec.clipboardClears(), 0);
 }
 
 } // namespace
