@@ -23,14 +23,6 @@ std::vector<std::string> emptyRecords()
     return {set.begin(), set.end()};
 }
 
-TEST(FormulaFile, EmptySetIsTwentySixQuotedPrefixes)
-{
-    std::string expected;
-    for (char c = 'A'; c <= 'Z'; ++c)
-        expected += std::string("\"") + c + ": \"\r\n";
-    EXPECT_EQ(lineSetBytes(emptyLineSet()), expected);
-}
-
 TEST(FormulaFile, RoundTripsInCodePage932)
 {
     FormulaLineSet set = emptyLineSet();
@@ -149,21 +141,6 @@ TEST(FormulaEdit, InsertBackspaceAndDelete)
         EXPECT_EQ(got.text.toStdString(), r.expected) << r.op << " " << r.text;
         EXPECT_EQ(got.caret, r.caret) << r.op << " " << r.text;
     }
-}
-
-TEST(FormulaEdit, KeysInsertHalfWidthTexts)
-{
-    const InsertKey* keys = insertKeys();
-    for (int k = 0; k < kInsertKeyCount; ++k) {
-        EXPECT_EQ(keys[k].number, 3 + k);
-        for (const char* c = keys[k].inserted; *c; ++c)
-            EXPECT_LT(static_cast<unsigned char>(*c), 0x80) << keys[k].caption;
-    }
-    EXPECT_STREQ(keys[0].inserted, "Abs(");
-    EXPECT_STREQ(keys[10].inserted, "Pi");
-    EXPECT_STREQ(keys[22].inserted, "-");
-    EXPECT_STREQ(keys[22].caption, "－");
-    EXPECT_STREQ(keys[28].inserted, ")");
 }
 
 } // namespace
