@@ -10,6 +10,7 @@
 #include "sumlet/program.h"
 #include "sumlet/shell/program_commands.h"
 #include "sumlet/tally/engine/tally_engine.h"
+#include "sumlet/tally/print/ichiran_form.h"
 #include "sumlet/tally/results/result_grids.h"
 #include "sumlet/tally/results/tally_file.h"
 
@@ -97,6 +98,7 @@ void SHUKEI::ShowResultMonth(int m)
 void SHUKEI::Command10_Click()
 {
     tally().CurMonth = 1;
+    prog.ICHIRAN_.ShowModal();
 }
 
 // Selection shown only while the grid has the focus.

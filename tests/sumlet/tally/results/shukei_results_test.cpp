@@ -9,6 +9,7 @@
 #include <QStringList>
 
 #include "sumlet/tally/engine/tally_reference.h"
+#include "sumlet/tally/print/print_1_form.h"
 #include "sumlet/tally/shukei_form.h"
 #include "support/sumlet_fixture.h"
 
@@ -360,9 +361,43 @@ TEST_F(ResultsTest, BadFilesChangeNothing)
     EXPECT_EQ(rows(f.G3), g3);
 }
 
+TEST_F(ResultsTest, ResultListOpensOnMonthOneAndComesBackToIt)
+{
+    sumlet::SHUKEI& f = open();
+    enter(kThreeMonths, {11, 12, 1}, "店番号");
+    compute(f);
+    tally().CurMonth = 3;
+    QStringList listRows;
+    rec.onNextModal("ICHIRAN", [&](forms::Form& list) {
+        EXPECT_EQ(tally().CurMonth.num(), 1);
+        auto& g4 = static_cast<forms::FlexGrid&>(*list.findControl(QStringLiteral("G4")));
+        listRows << g4.TextMatrix(1, 1) << g4.TextMatrix(5, 1);
+        click(*static_cast<forms::CommandButton*>(list.findControl(QStringLiteral("Command1")))); // "戻る"
+    });
+    click(f.Command10);
+    EXPECT_EQ(rec.modalsRun(), QStringList{"ICHIRAN"});
+    EXPECT_EQ(listRows, (QStringList{"-2 ", "30 "}));
+    // Back from the list, the entry grid shows month 1 again.
+    EXPECT_EQ(tally().CurMonth.num(), 1);
+    EXPECT_EQ(shared().ReturnFlag.num(), 0);
+    EXPECT_EQ(f.G1.TextMatrix(1, 1), "30 ");
+}
+
 TEST_F(ResultsTest, ToolbarAndToolMenus)
 {
     sumlet::SHUKEI& f = open();
+    const int beeps = rec.beeps();
+    answerBoxes(1);
+    clickToolbar(f.Toolbar1, 4); // no month closed yet
+    ASSERT_EQ(rec.messages().size(), 1u);
+    EXPECT_EQ(rec.messages().back().text, "入力データがありません！");
+    EXPECT_EQ(rec.beeps(), beeps + 1);
+    EXPECT_FALSE(prog().PRINT_1_.Loaded());
+    enter(kThreeMonths, {11, 12, 1}, "店番号");
+    clickToolbar(f.Toolbar1, 4);
+    EXPECT_TRUE(prog().PRINT_1_.Loaded());
+    prog().PRINT_1_.Unload();
+
     clickToolbar(f.Toolbar1, 5);
     choose(f.MM31);
     ASSERT_EQ(rec.processes().size(), 2u);
