@@ -14,6 +14,7 @@
 #include <QAccessible>
 #include <QAction>
 #include <QComboBox>
+#include <QMenu>
 #include <QToolButton>
 #include <set>
 #include <string>
@@ -55,7 +56,7 @@ inline std::vector<std::string> accessibleFaults(const Form& form)
     for (ControlCore* c : form.controls()) codeNames.insert(c->Name());
     for (Menu* m : form.menus()) codeNames.insert(m->Name());
     for (QAction* a : form.findChildren<QAction*>())
-        if (!a->objectName().isEmpty()) codeNames.insert(a->objectName());
+        if (!a->objectName().isEmpty()) codeNames.insert(a->objectName());   // toolbar buttons
 
     std::vector<std::string> faults;
     const auto who = [](QObject* o) {
@@ -75,6 +76,8 @@ inline std::vector<std::string> accessibleFaults(const Form& form)
 
     QList<QWidget*> widgets = form.findChildren<QWidget*>();
     widgets.prepend(const_cast<Form*>(&form));
+    for (Menu* m : form.menus())   // drop-downs are windows of their own
+        if (QMenu* dropDown = m->action() ? m->action()->menu() : nullptr) widgets << dropDown;
     for (QWidget* w : widgets) {
         QAccessibleInterface* i = QAccessible::queryAccessibleInterface(w);
         if (!i) {

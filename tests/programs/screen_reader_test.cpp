@@ -167,6 +167,8 @@ public:
     forms::Image Image1{&Frame1, "Image1"};
     forms::Frame Frame2{&Frame1, "Frame2"};
     forms::Toolbar Toolbar1{this, "Toolbar1"};
+    forms::Menu M1{this, "M1", "ﾌｧｲﾙ(&F)"};
+    forms::Menu M11{&M1, "M11", "開く(&O)", "Ctrl+O"};
 };
 
 using Walker = forms::testing::SingleFormTest<Plain>;
@@ -186,8 +188,10 @@ TEST_F(Walker, FindsCodeNamesAndUnsaidCaptions)
     f->Label2.setAccessibleName("Label2");
     f->Toolbar1.widgetForAction(f->Toolbar1.buttonAction(1))->setAccessibleName("Toolbar1_Button1");
     f->Frame1.setAccessibleName("別の名前");
+    f->M11.setCaption("M11");
     const std::vector<std::string> faults = accessibleFaults(*f);
-    ASSERT_EQ(faults.size(), 5u) << ::testing::PrintToString(faults);
+    ASSERT_EQ(faults.size(), 6u) << ::testing::PrintToString(faults);
+    EXPECT_NE(faults.back().find("QAction M11 is announced by the code name M11"), std::string::npos) << faults.back();
     EXPECT_NE(faults[0].find("Frame1 name \"別の名前\", shows \"枠\""), std::string::npos) << faults[0];
     EXPECT_NE(faults[1].find("Label2 is announced by the code name Label2"), std::string::npos) << faults[1];
 }
