@@ -2,9 +2,9 @@
 
 #include <cerrno>
 #include <cstring>
+#include <algorithm>
+#include <cstdint>
 #include <fcntl.h>
-#include <fstream>
-#include <sstream>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -20,20 +20,33 @@ SaveResult failure(std::string reason) { return {false, std::move(reason)}; }
 
 const char* simulated = "simulated failure";
 
+// The file a chain of symbolic links ends at (the path itself when it is no
+// link), also when that file does not exist yet.
+bool followLinks(fs::path& path, std::string& reason)
+{
+    for (int hops = 0; hops < 40; ++hops) {
+        std::error_code ec;
+        if (!fs::is_symlink(fs::symlink_status(path, ec)))
+            return true;
+        fs::path to = fs::read_symlink(path, ec);
+        if (ec) {
+            reason = "cannot read the link " + path.string() + ": " + ec.message();
+            return false;
+        }
+        path = to.is_absolute() ? to : path.parent_path() / to;
+    }
+    reason = "too many links at " + path.string();
+    return false;
+}
+
 } // namespace
 
 SaveResult saveFile(const fs::path& target, std::string_view bytes, SaveStep failAt)
 {
-    std::error_code ec;
     fs::path path = target;
-    // Saving through a link replaces the file it points at, not the link.
-    if (fs::is_symlink(path, ec)) {
-        fs::path real = fs::canonical(path, ec);
-        if (!ec)
-            path = real;
-    }
-    if (fs::is_directory(path, ec))
-        return failure(path.string() + " is a folder");
+    std::string reason;
+    if (!followLinks(path, reason))
+        return failure(reason);
     fs::path folder = path.parent_path();
     if (folder.empty())
         folder = ".";
@@ -41,9 +54,17 @@ SaveResult saveFile(const fs::path& target, std::string_view bytes, SaveStep fai
     // The new file takes the old one's permissions, or the usual ones.
     mode_t mode = 0666;
     struct stat old {};
-    bool existed = ::stat(path.c_str(), &old) == 0;
-    if (existed) {
+    if (::lstat(path.c_str(), &old) == 0) {
+        if (S_ISDIR(old.st_mode))
+            return failure(path.string() + " is a folder");
+        if (!S_ISREG(old.st_mode))
+            return failure(path.string() + " is not a regular file");
+        // No write bit at all marks a read-only file, for root as well.
+        if ((old.st_mode & 0222) == 0 || ::access(path.c_str(), W_OK) != 0)
+            return failure(path.string() + " is read-only");
         mode = old.st_mode & 07777;
+    } else if (errno != ENOENT) {
+        return failure("cannot save " + path.string() + ": " + systemError(errno));
     } else {
         mode_t mask = ::umask(0);
         ::umask(mask);
@@ -52,8 +73,9 @@ SaveResult saveFile(const fs::path& target, std::string_view bytes, SaveStep fai
 
     if (failAt == SaveStep::CreateTemp)
         return failure(std::string("cannot create a temporary file in ") + folder.string() + ": " + simulated);
-    std::string tempName = (folder / ("." + path.filename().string() + ".tmp-XXXXXX")).string();
-    int fd = ::mkstemp(tempName.data());
+    // A short name, so that a target whose name is near the limit saves too.
+    std::string tempName = (folder / ".tmp-XXXXXX").string();
+    int fd = ::mkostemp(tempName.data(), O_CLOEXEC);
     if (fd < 0)
         return failure("cannot create a temporary file in " + folder.string() + ": " + systemError(errno));
 
@@ -100,36 +122,62 @@ SaveResult saveFile(const fs::path& target, std::string_view bytes, SaveStep fai
     return {true, {}};
 }
 
-ReadResult readFile(const fs::path& path)
+ReadResult readFile(const fs::path& path, std::size_t maxBytes)
 {
     ReadResult r;
-    std::error_code ec;
-    fs::file_status st = fs::status(path, ec);
-    if (st.type() == fs::file_type::not_found) {
-        r.status = ReadResult::NotFound;
-        r.reason = path.string() + " does not exist";
+    auto failed = [&](std::string reason) {
+        r.status = ReadResult::Failed;
+        r.reason = std::move(reason);
+        r.bytes.clear();
         return r;
+    };
+    // Non-blocking, so that opening a FIFO does not wait for a writer.
+    int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (fd < 0) {
+        if (errno == ENOENT || errno == ENOTDIR) {
+            r.status = ReadResult::NotFound;
+            r.reason = path.string() + " does not exist";
+            return r;
+        }
+        return failed("cannot open " + path.string() + ": " + systemError(errno));
     }
-    if (ec) {
-        r.reason = "cannot read " + path.string() + ": " + ec.message();
-        return r;
+    struct Closer {
+        int fd;
+        ~Closer() { ::close(fd); }
+    } closer{fd};
+
+    struct stat st {};
+    if (::fstat(fd, &st) != 0)
+        return failed("cannot read " + path.string() + ": " + systemError(errno));
+    if (S_ISDIR(st.st_mode))
+        return failed(path.string() + " is a folder");
+    if (!S_ISREG(st.st_mode))
+        return failed(path.string() + " is not a regular file");
+    const std::string tooLarge = path.string() + " is too large";
+    if (static_cast<std::uintmax_t>(st.st_size) > maxBytes)
+        return failed(tooLarge);
+
+    // Read to the end: the size may be 0 for files the system makes up.
+    r.bytes.resize(static_cast<std::size_t>(st.st_size));
+    std::size_t done = 0;
+    for (;;) {
+        if (done == r.bytes.size()) {
+            if (done > maxBytes)
+                return failed(tooLarge);
+            r.bytes.resize(std::min(maxBytes + 1, std::max<std::size_t>(done * 2, 4096)));
+        }
+        ssize_t n = ::read(fd, r.bytes.data() + done, r.bytes.size() - done);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            return failed("cannot read " + path.string() + ": " + systemError(errno));
+        if (n == 0)
+            break;
+        done += static_cast<std::size_t>(n);
     }
-    if (fs::is_directory(st)) {
-        r.reason = path.string() + " is a folder";
-        return r;
-    }
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        r.reason = "cannot open " + path.string() + ": " + systemError(errno);
-        return r;
-    }
-    std::ostringstream buf;
-    buf << in.rdbuf();
-    if (in.bad()) {
-        r.reason = "cannot read " + path.string();
-        return r;
-    }
-    r.bytes = std::move(buf).str();
+    if (done > maxBytes)
+        return failed(tooLarge);
+    r.bytes.resize(done);
     r.status = ReadResult::Ok;
     return r;
 }

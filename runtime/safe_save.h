@@ -1,6 +1,7 @@
 // Whole-file reading and saving that never loses a file.
 #pragma once
 
+#include <cstddef>
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -16,10 +17,13 @@ struct SaveResult {
     explicit operator bool() const { return ok; }
 };
 
-// Writes the bytes to a temporary file in the target's folder and renames it
-// over the target. On any failure the old target stays as it was, the
-// temporary file is removed and the result says why. `failAt` makes the given
-// step fail (tests only).
+// Writes the bytes to a temporary file (short name) in the target's folder and
+// renames it over the target. A symbolic link is written through to the file
+// it points at (created when missing); the link stays. A target that is not a
+// regular file, that the user may not write or that has no write permission
+// bit at all (also for root) is refused. On any failure the old target stays
+// as it was, the temporary file is removed and the result says why. `failAt`
+// makes the given step fail (tests only).
 SaveResult saveFile(const std::filesystem::path& target, std::string_view bytes,
                     SaveStep failAt = SaveStep::None);
 
@@ -31,9 +35,13 @@ struct ReadResult {
     explicit operator bool() const { return status == Ok; }
 };
 
-// Reads a whole file. NotFound when there is no such file (a missing settings
-// file is created with its defaults); Failed for any other failure (a folder,
-// no permission, a read error).
-ReadResult readFile(const std::filesystem::path& path);
+// More than any file the programs write; a larger file is refused unread.
+inline constexpr std::size_t kMaxReadBytes = std::size_t(8) << 20;
+
+// Reads a whole regular file. NotFound when there is no such file (a missing
+// settings file is created with its defaults); Failed for any other failure:
+// a folder, a device or FIFO (refused without waiting on it), no permission,
+// more than maxBytes, or any read error (never a short success).
+ReadResult readFile(const std::filesystem::path& path, std::size_t maxBytes = kMaxReadBytes);
 
 } // namespace runtime

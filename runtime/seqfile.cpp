@@ -113,6 +113,9 @@ ReadStatus SeqReader::scan(SeqField& out, Position& after) const
         while (p.pos < n && bytes_[p.pos] != ',' && !isLineEnd(bytes_[p.pos]))
             ++p.pos;
         std::size_t end = p.pos;
+        // Such a field could never be written back.
+        if (std::string_view(bytes_).substr(start, end - start).find('"') != std::string_view::npos)
+            return ReadStatus::Malformed;
         while (end > start && isBlank(bytes_[end - 1]))
             --end;
         raw = std::string_view(bytes_).substr(start, end - start);

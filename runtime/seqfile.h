@@ -73,7 +73,8 @@ public:
     explicit SeqReader(std::string_view cp932Bytes) : bytes_(cp932Bytes) {}
 
     // The next field. Malformed: an unclosed quote, other characters after a
-    // closing quote, or bytes that are not valid code page 932.
+    // closing quote, a double quote inside an unquoted field, or bytes that
+    // are not valid code page 932.
     ReadStatus next(SeqField& out);
     // The next field as a text (quoted or not).
     ReadStatus readText(std::string& out);

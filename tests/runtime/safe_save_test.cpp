@@ -2,7 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <fcntl.h>
 #include <fstream>
+#include <functional>
+#include <future>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -90,7 +94,7 @@ TEST_F(SafeSave, RealFailuresAreReported)
     EXPECT_EQ(others(dir / "none"), std::vector<std::string>{"folder"});
 }
 
-TEST_F(SafeSave, KeepsPermissionsAndSavesThroughLinks)
+TEST_F(SafeSave, KeepsPermissions)
 {
     fs::path target = dir / "DATT.DAT";
     ASSERT_TRUE(saveFile(target, "a"));
@@ -99,24 +103,152 @@ TEST_F(SafeSave, KeepsPermissionsAndSavesThroughLinks)
     struct stat st {};
     ASSERT_EQ(::stat(target.c_str(), &st), 0);
     EXPECT_EQ(st.st_mode & 07777, 0640u);
-
-    fs::path link = dir / "link.dat";
-    fs::create_symlink(target, link);
-    ASSERT_TRUE(saveFile(link, "c"));
-    EXPECT_TRUE(fs::is_symlink(link));
-    EXPECT_EQ(contents(target), "c");
 }
 
-TEST_F(SafeSave, ReadTellsMissingFromFailed)
+// Each row prepares a target; the save either writes `file` (the path the
+// bytes must end up in) or is refused and leaves everything as it was.
+TEST_F(SafeSave, TargetsThatSaveAndTargetsThatAreRefused)
 {
-    ReadResult r = readFile(dir / "LCTDX.DAT");
-    EXPECT_EQ(r.status, ReadResult::NotFound);
-    EXPECT_FALSE(r);
-    r = readFile(dir);
-    EXPECT_EQ(r.status, ReadResult::Failed);
-    EXPECT_NE(r.reason, "");
-    r = readFile(dir / "no-folder" / "x");
-    EXPECT_EQ(r.status, ReadResult::NotFound);
+    const std::string old = "old";
+    auto plain = [&](const char* name, mode_t mode) {
+        fs::path p = dir / name;
+        std::ofstream(p) << old;
+        ::chmod(p.c_str(), mode);
+        return p;
+    };
+    const struct Row {
+        const char* name;
+        std::function<fs::path()> prepare; // returns the target to save to
+        const char* file;                  // where the bytes land ("" when refused)
+    } rows[] = {
+        {"read-only mark", [&] { return plain("A.ADT", 0444); }, ""},
+        {"owner may only read", [&] { return plain("A.ADT", 0400); }, ""},
+        {"write bit for the owner only", [&] { return plain("A.ADT", 0200); }, "A.ADT"},
+        {"name of 250 bytes", [&] { return dir / std::string(250, 'n'); }, "nnn"},
+        {"name of 255 bytes", [&] { return dir / (std::string(251, 'm') + ".ADT"); }, "mmm"},
+        {"link to a file",
+         [&] { plain("real.dat", 0644); fs::create_symlink("real.dat", dir / "l"); return dir / "l"; },
+         "real.dat"},
+        {"link to a missing file",
+         [&] { fs::create_symlink("new.dat", dir / "l"); return dir / "l"; }, "new.dat"},
+        {"link into a subfolder, relative to the link",
+         [&] {
+             fs::create_directory(dir / "sub");
+             fs::create_symlink("deep.dat", dir / "sub" / "l");
+             return dir / "sub" / "l";
+         },
+         "sub/deep.dat"},
+        {"chain of links",
+         [&] {
+             fs::create_symlink("l2", dir / "l1");
+             fs::create_symlink(dir / "end.dat", dir / "l2");
+             return dir / "l1";
+         },
+         "end.dat"},
+        {"link to a read-only file",
+         [&] { plain("ro.dat", 0444); fs::create_symlink("ro.dat", dir / "l"); return dir / "l"; }, ""},
+        {"link loop", [&] { fs::create_symlink("l", dir / "l"); return dir / "l"; }, ""},
+        {"FIFO", [&] { ::mkfifo((dir / "fifo").c_str(), 0644); return dir / "fifo"; }, ""},
+        {"link to a folder", [&] { fs::create_directory(dir / "d"); fs::create_symlink("d", dir / "l"); return dir / "l"; }, ""},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        fs::remove_all(dir);
+        fs::create_directory(dir);
+        const fs::path target = row.prepare();
+        std::vector<fs::path> before;
+        for (const auto& e : fs::recursive_directory_iterator(dir))
+            before.push_back(e.path());
+        const fs::file_type typeBefore = fs::symlink_status(target).type();
+
+        SaveResult r = saveFile(target, "new\r\n");
+        EXPECT_EQ(r.ok, *row.file != 0) << r.reason;
+        if (typeBefore == fs::file_type::symlink) {
+            EXPECT_TRUE(fs::is_symlink(target)); // a link stays a link
+        }
+        if (r.ok) {
+            // The file named by the row's prefix holds the new bytes.
+            fs::path landed;
+            for (const auto& e : fs::recursive_directory_iterator(dir))
+                if (e.is_regular_file() && fs::relative(e.path(), dir).string().starts_with(row.file))
+                    landed = e.path();
+            ASSERT_FALSE(landed.empty());
+            EXPECT_EQ(contents(landed), "new\r\n");
+        } else {
+            EXPECT_NE(r.reason, "");
+            std::vector<fs::path> after;
+            for (const auto& e : fs::recursive_directory_iterator(dir))
+                after.push_back(e.path());
+            EXPECT_EQ(after, before); // nothing added or removed
+            for (const auto& p : after) {
+                if (fs::is_regular_file(fs::symlink_status(p))) {
+                    EXPECT_EQ(contents(p), old) << p;
+                }
+            }
+        }
+        // No temporary file stays behind.
+        for (const auto& e : fs::recursive_directory_iterator(dir))
+            EXPECT_EQ(e.path().filename().string().find(".tmp"), std::string::npos) << e.path();
+    }
+}
+
+// Reading takes whole regular files and reports everything else as a failure,
+// without waiting on devices or FIFOs.
+TEST_F(SafeSave, ReadTakesRegularFilesOnly)
+{
+    std::ofstream(dir / "f") << "abc";
+    ::mkfifo((dir / "fifo").c_str(), 0644);
+    fs::create_symlink("f", dir / "link");
+    std::ofstream(dir / "at-bound") << std::string(100, 'x');
+    std::ofstream(dir / "over-bound") << std::string(101, 'x');
+    // Larger than the default bound (a sparse file, no disk use).
+    {
+        std::ofstream(dir / "huge");
+        fs::resize_file(dir / "huge", kMaxReadBytes + 1);
+    }
+    const struct Row {
+        fs::path path;
+        std::size_t maxBytes;
+        ReadResult::Status status;
+        const char* bytes; // nullptr: any non-empty text
+    } rows[] = {
+        {dir / "f", kMaxReadBytes, ReadResult::Ok, "abc"},
+        {dir / "link", kMaxReadBytes, ReadResult::Ok, "abc"},
+        {dir / "at-bound", 100, ReadResult::Ok, "xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx"},
+        {dir / "over-bound", 100, ReadResult::Failed, ""},
+        {dir / "huge", kMaxReadBytes, ReadResult::Failed, ""},
+        {dir / "LCTDX.DAT", kMaxReadBytes, ReadResult::NotFound, ""},
+        {dir / "no-folder" / "x", kMaxReadBytes, ReadResult::NotFound, ""},
+        {dir, kMaxReadBytes, ReadResult::Failed, ""},
+        {dir / "fifo", kMaxReadBytes, ReadResult::Failed, ""},
+        {"/dev/zero", kMaxReadBytes, ReadResult::Failed, ""},
+        {"/dev/null", kMaxReadBytes, ReadResult::Failed, ""},
+        // A regular file whose read fails part-way (unmapped memory).
+        {"/proc/self/mem", kMaxReadBytes, ReadResult::Failed, ""},
+        // Its size says 0, yet it has contents: read to the end.
+        {"/proc/self/status", kMaxReadBytes, ReadResult::Ok, nullptr},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.path.string());
+        auto reading = std::async(std::launch::async, [&] { return readFile(row.path, row.maxBytes); });
+        if (reading.wait_for(std::chrono::seconds(10)) != std::future_status::ready) {
+            // Release a reader stuck on the FIFO before failing.
+            int fd = ::open(row.path.c_str(), O_WRONLY | O_NONBLOCK);
+            if (fd >= 0)
+                ::close(fd);
+            ADD_FAILURE() << "read blocked";
+            continue;
+        }
+        ReadResult r = reading.get();
+        EXPECT_EQ(r.status, row.status) << r.reason;
+        EXPECT_EQ(static_cast<bool>(r), row.status == ReadResult::Ok);
+        EXPECT_EQ(r.reason.empty(), row.status == ReadResult::Ok) << r.reason;
+        if (row.bytes) {
+            EXPECT_EQ(r.bytes, row.bytes);
+        } else {
+            EXPECT_NE(r.bytes.find("Name:"), std::string::npos);
+        }
+    }
 }
 
 } // namespace

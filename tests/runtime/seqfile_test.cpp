@@ -108,6 +108,9 @@ TEST(SeqReader, MalformedFieldsLeaveTheReaderWhereItWas)
         {"\"a\"b,2", 0},
         {"1,\x82\x20", 1},      // not code page 932
         {"\"\x85\x40\"", 0},
+        {"120,120,0,a\"b,,,\r\n", 3},   // a quote outside quotes
+        {"1, x\"\r\n", 1},
+        {"ab\"", 0},
     };
     for (const auto& c : cases) {
         SeqReader r(c.bytes);

@@ -10,6 +10,8 @@
 #include <fstream>
 #include <sstream>
 
+#include <sys/stat.h>
+
 namespace fs = std::filesystem;
 using quorvel::Shared;
 
@@ -49,6 +51,8 @@ TEST(WindowFile, StartReadsOrWritesDefaults)
         {"position out of range", "1e999,120,1,,,,\r\n", "120,120,0,,,,\r\n", 120, 120, 0},
         {"unclosed quote", "120,120,1,\"x,,,\r\n", "120,120,0,,,,\r\n", 120, 120, 0},
         {"no line end", "30,45,1,,,,", "30,45,1,,,,", 30, 45, 1},
+        // Such a field could never be written back: defaults, saved at once.
+        {"quote outside quotes", "300,450,1,a\"b,,,\r\n", "120,120,0,,,,\r\n", 120, 120, 0},
     };
     for (const auto& r : rows) {
         QTemporaryDir dir;
@@ -100,6 +104,44 @@ TEST(WindowFile, UnwritableFileIsSkipped)
     EXPECT_EQ(s.BigLayout.num(), 0);
     EXPECT_FALSE(quorvel::WriteWindowFile(s, file));
     EXPECT_EQ(readBytes(blocker), "x");
+}
+
+// A file in a read-only program folder is read while the fallback folder has
+// none; what the keypad writes goes to the fallback and is read from there.
+TEST(WindowFile, ReadOnlyProgramFolder)
+{
+    QTemporaryDir dir;
+    const fs::path top = dir.path().toStdString();
+    quorvel::ProgramPlace place{{top / "bin", top / "config"}};
+    fs::create_directory(place.programFolder);
+    writeBytes(place.programFolder / "LCTDX.DAT", "300,450,1,,,,\r\n");
+    ::chmod(place.programFolder.c_str(), 0555);
+
+    Shared s;
+    quorvel::loadWindowFile(s, place);
+    EXPECT_EQ(s.FormLeft.num(), 300);
+    EXPECT_EQ(s.BigLayout.num(), 1);
+    EXPECT_FALSE(fs::exists(top / "config")); // nothing written
+
+    s.FormLeft = 900;
+    EXPECT_TRUE(quorvel::WriteWindowFile(s, place.windowFile()));
+    EXPECT_EQ(readBytes(top / "config" / "LCTDX.DAT"), "900,450,1,,,,\r\n");
+    EXPECT_EQ(readBytes(top / "bin" / "LCTDX.DAT"), "300,450,1,,,,\r\n");
+    Shared again;
+    quorvel::loadWindowFile(again, place);
+    EXPECT_EQ(again.FormLeft.num(), 900);
+
+    // A broken file there: defaults, written to the fallback only.
+    fs::remove(top / "config" / "LCTDX.DAT");
+    ::chmod(place.programFolder.c_str(), 0755);
+    writeBytes(place.programFolder / "LCTDX.DAT", "1,2,3\r\n");
+    ::chmod(place.programFolder.c_str(), 0555);
+    Shared broken;
+    quorvel::loadWindowFile(broken, place);
+    EXPECT_EQ(broken.FormLeft.num(), 120);
+    EXPECT_EQ(readBytes(top / "config" / "LCTDX.DAT"), "120,120,0,,,,\r\n");
+    EXPECT_EQ(readBytes(top / "bin" / "LCTDX.DAT"), "1,2,3\r\n");
+    ::chmod(place.programFolder.c_str(), 0755);
 }
 
 TEST(WindowFile, ClampToScreen)
