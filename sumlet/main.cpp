@@ -1,7 +1,7 @@
 #include <QApplication>
-#include <QDir>
 
 #include "forms/qt_services.h"
+#include "runtime/program_files.h"
 #include "sumlet/program.h"
 
 int main(int argc, char** argv)
@@ -9,7 +9,7 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     forms::QtServices services;
     sumlet::Program program(services, QCoreApplication::applicationDirPath(),
-                            QDir::home().filePath(QStringLiteral(".config/sumlet")));
+                            QString::fromStdString(runtime::configFolder("sumlet").string()));
     program.start();
     if (program.Ended())
         return 0;

@@ -24,7 +24,7 @@ class Program : public forms::Program {
 public:
     // programFolder: the executable's folder (a temporary folder in tests);
     // fallbackFolder: where SETQ.DAT goes when the program folder is not
-    // writable (~/.config/sumlet; empty for none).
+    // writable (runtime::configFolder("sumlet"); empty for none).
     Program(forms::Services& services, const QString& programFolder,
             const QString& fallbackFolder = QString());
     ~Program() override;

@@ -97,8 +97,7 @@ void QUORVEL::key(Key k)
 
 void QUORVEL::Form_Load()
 {
-    const auto file = prog.place.windowFile();
-    loadWindowFile(prog.shared, file);
+    loadWindowFile(prog.shared, prog.place);
     MoveTo(single(prog.shared.FormLeft), single(prog.shared.FormTop));
     if (layoutIs(prog.shared.BigLayout, 0))
         SMALL();

@@ -7,8 +7,6 @@
 #include <cmath>
 #include <system_error>
 
-#include <unistd.h>
-
 namespace quorvel {
 
 namespace fs = std::filesystem;
@@ -19,19 +17,23 @@ constexpr double kTwipsPerPixel = 15;
 // Window coordinates of the X protocol are 16-bit.
 constexpr double kMaxPixel = 32767;
 
-bool writableFolder(const fs::path& folder)
+const char* const kFileName = "LCTDX.DAT";
+
+void loadFrom(Shared& shared, const fs::path& from, const fs::path& to)
 {
-    return !folder.empty() && ::access(folder.c_str(), W_OK | X_OK) == 0;
+    if (ReadWindowFile(shared, from))
+        return;
+    shared.FormLeft = 120;
+    shared.FormTop = 120;
+    shared.BigLayout = 0;
+    WriteWindowFile(shared, to);
 }
 
 } // namespace
 
-fs::path ProgramPlace::windowFile() const
-{
-    if (writableFolder(programFolder) || fallbackFolder.empty())
-        return programFolder / "LCTDX.DAT";
-    return fallbackFolder / "LCTDX.DAT";
-}
+fs::path ProgramPlace::windowFile() const { return writePath(kFileName); }
+
+fs::path ProgramPlace::windowFileToRead() const { return readPath(kFileName); }
 
 bool usablePosition(double twips)
 {
@@ -85,12 +87,12 @@ bool WriteWindowFile(const Shared& shared, const fs::path& file)
 
 void loadWindowFile(Shared& shared, const fs::path& file)
 {
-    if (ReadWindowFile(shared, file))
-        return;
-    shared.FormLeft = 120;
-    shared.FormTop = 120;
-    shared.BigLayout = 0;
-    WriteWindowFile(shared, file);
+    loadFrom(shared, file, file);
+}
+
+void loadWindowFile(Shared& shared, const ProgramPlace& place)
+{
+    loadFrom(shared, place.windowFileToRead(), place.windowFile());
 }
 
 void clampToScreen(double& left, double& top, double width, double height,

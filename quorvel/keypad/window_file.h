@@ -5,17 +5,20 @@
 #include <filesystem>
 #include <string>
 
+#include "runtime/program_files.h"
+
 namespace quorvel {
 
 struct Shared;
 
 // Where the window file lives: the program folder, or the fallback folder
-// (~/.config/quorvel) when the program folder is not writable.
-struct ProgramPlace {
-    std::filesystem::path programFolder;
-    std::filesystem::path fallbackFolder;
-
+// (runtime::configFolder("quorvel")) when the program folder is not writable.
+struct ProgramPlace : runtime::ProgramFiles {
+    // The window file to write.
     std::filesystem::path windowFile() const;
+    // The window file to read (a file in a read-only program folder is read
+    // while the fallback folder has none).
+    std::filesystem::path windowFileToRead() const;
 };
 
 // Reads the seven fields. False (and nothing changed) when the file is
@@ -33,6 +36,8 @@ bool WriteWindowFile(const Shared& shared, const std::filesystem::path& file);
 // The start: reads the file; on any failure takes 120, 120 and the small
 // layout and writes them as a new file.
 void loadWindowFile(Shared& shared, const std::filesystem::path& file);
+// The same, reading from and writing to the place's files.
+void loadWindowFile(Shared& shared, const ProgramPlace& place);
 
 // A stored position that can place a window: a finite number that converts to
 // the screen's integer pixels.

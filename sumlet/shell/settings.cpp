@@ -2,8 +2,6 @@
 
 #include <system_error>
 
-#include <unistd.h>
-
 #include "runtime/cp932.h"
 #include "runtime/safe_save.h"
 #include "runtime/seqfile.h"
@@ -17,11 +15,6 @@ namespace {
 
 const char* const kFileName = "SETQ.DAT";
 
-bool writableFolder(const fs::path& folder)
-{
-    return !folder.empty() && ::access(folder.c_str(), W_OK | X_OK) == 0;
-}
-
 } // namespace
 
 std::string SettingsPlace::programFolderText() const
@@ -32,16 +25,13 @@ std::string SettingsPlace::programFolderText() const
     return text;
 }
 
-fs::path SettingsPlace::file() const
-{
-    if (writableFolder(programFolder) || fallbackFolder.empty())
-        return programFolder / kFileName;
-    return fallbackFolder / kFileName;
-}
+fs::path SettingsPlace::file() const { return writePath(kFileName); }
+
+fs::path SettingsPlace::fileToRead() const { return readPath(kFileName); }
 
 SettingsRead ReadSettings(Shared& shared, const SettingsPlace& place)
 {
-    runtime::ReadResult file = runtime::readFile(place.file());
+    runtime::ReadResult file = runtime::readFile(place.fileToRead());
     if (file.status == runtime::ReadResult::NotFound)
         return SettingsRead::NotFound;
     if (!file)

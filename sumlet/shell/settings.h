@@ -5,20 +5,22 @@
 #include <filesystem>
 #include <string>
 
+#include "runtime/program_files.h"
+
 namespace sumlet {
 
 struct Shared;
 
 // Where the settings file lives: the program folder, or the fallback folder
-// (~/.config/sumlet) when the program folder is not writable.
-struct SettingsPlace {
-    std::filesystem::path programFolder;
-    std::filesystem::path fallbackFolder;
-
+// (runtime::configFolder("sumlet")) when the program folder is not writable.
+struct SettingsPlace : runtime::ProgramFiles {
     // The program folder as the text stored in DataFolder.
     std::string programFolderText() const;
-    // The settings file to read and write.
+    // The settings file to write.
     std::filesystem::path file() const;
+    // The settings file to read (a file in a read-only program folder is read
+    // while the fallback folder has none).
+    std::filesystem::path fileToRead() const;
 };
 
 enum class SettingsRead {

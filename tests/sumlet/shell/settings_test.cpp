@@ -51,6 +51,8 @@ TEST_F(SettingsTest, ReadsWhatTheFileHoldsAndKeepsOldValuesOfMissingFields)
         {"\"/two\",9\r\n", "/two", 9, old, old},
         {"", old, old, old, old},                                 // empty file
         {"\"/unclosed,1,2,3\r\n", old, old, old, old},            // malformed
+        {"a\"b,1,2,3\r\n", old, old, old, old},                   // a quote outside quotes
+        {"\"/q\",1,x\"y\",3\r\n", "/q", 1, old, old},
         {"\"\xCA\xDF\xBD\",1,2,3\r\n", "ﾊﾟｽ", 1, 2, 3},           // code page 932
     };
     for (const Case& c : cases) {
@@ -106,6 +108,27 @@ TEST_F(SettingsTest, UnwritableProgramFolderUsesTheFallbackFolder)
     start();
     EXPECT_EQ(fileBytes("config/SETQ.DAT"), "\"" + programDir.toStdString() + "\",0,0,0\r\n");
     EXPECT_EQ(shared().DataFolder.text(), programDir.toStdString());
+}
+
+TEST_F(SettingsTest, ReadOnlyProgramFolderWithTheFileIsReadUntilTheFallbackHasOne)
+{
+    const QString programDir = dir.filePath("bin");
+    ASSERT_TRUE(QDir(dir.path()).mkdir("bin"));
+    writeFile("bin/SETQ.DAT", "\"/kept\",1,2,3\r\n");
+    // No write bit at all: read-only for root as well.
+    ASSERT_TRUE(QFile::setPermissions(programDir, QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther));
+    program = std::make_unique<Program>(rec, programDir, dir.filePath("config"));
+    start();
+    EXPECT_EQ(shared().DataFolder.text(), "/kept");
+    EXPECT_EQ(shared().SetqReserved3, runtime::Value(2));
+    EXPECT_FALSE(QFile::exists(dir.filePath("config/SETQ.DAT")));
+
+    store(openChooser(), "/chosen");
+    EXPECT_EQ(fileBytes("config/SETQ.DAT"), "\"/chosen\",1,2,3\r\n");
+    EXPECT_EQ(fileBytes("bin/SETQ.DAT"), "\"/kept\",1,2,3\r\n");
+    click(prog().FILECTL_->Command1); // the menu reads the fallback's file now
+    EXPECT_EQ(shared().DataFolder.text(), "/chosen");
+    QFile::setPermissions(programDir, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }
 
 TEST_F(SettingsTest, FileThatCannotBeCreatedLeavesTheProgramFolderInMemory)
