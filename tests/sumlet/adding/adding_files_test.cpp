@@ -4,6 +4,8 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <sys/stat.h>
+
 namespace sumlet::testing {
 namespace {
 
@@ -76,6 +78,35 @@ TEST_F(AddingTest, FailedSaveWarnsAndKeepsTheOldFile)
     choose(f.M12);
     EXPECT_EQ(rec.messages().size(), 2u);
     EXPECT_EQ(tape().EntryCount, 1);
+
+    // A read-only tape (no write bit, which holds for root too) stays.
+    writeFile("ro.ADT", "old");
+    QFile::setPermissions(dir.filePath("ro.ADT"), QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
+    rec.answerNextFileDialog(dir.filePath("ro.ADT"));
+    rec.answerNextMessage(MsgResult::OK);
+    choose(f.M12);
+    ASSERT_EQ(rec.messages().size(), 3u);
+    EXPECT_EQ(rec.messages()[2].text, "保存できませんでした！");
+    EXPECT_EQ(fileBytes("ro.ADT"), "old");
+}
+
+TEST_F(AddingTest, LoadOfDevicesAndFifosWarnsWithoutWaiting)
+{
+    SUMLET& f = open();
+    enter(QStringLiteral("5"));
+    const Screen before = screen();
+    ASSERT_EQ(::mkfifo(dir.filePath("pipe.ADT").toLocal8Bit().constData(), 0644), 0);
+    for (const QString& file : {dir.filePath("pipe.ADT"), QStringLiteral("/dev/zero")}) {
+        SCOPED_TRACE(file.toStdString());
+        const auto messages = rec.messages().size();
+        rec.answerNextFileDialog(file);
+        rec.answerNextMessage(MsgResult::OK);
+        choose(f.M11);
+        ASSERT_EQ(rec.messages().size(), messages + 1);
+        EXPECT_EQ(rec.messages().back().text, "ﾌｧｲﾙを読み込めません！");
+        EXPECT_EQ(screen(), before);
+        EXPECT_EQ(tape().EntryCount, 1);
+    }
 }
 
 TEST_F(AddingTest, CancelledDialogsChangeNothing)
