@@ -5,6 +5,10 @@
 PACKAGES="cmake g++ make qt6-base-dev qt6-base-dev-tools libgl1-mesa-dev
 fonts-ipafont-gothic fonts-ipafont-mincho googletest libgtest-dev libgmock-dev
 poppler-utils"
+# Only for ./test --sanitize (clang with its sanitizer and libFuzzer runtimes).
+SANITIZE_PACKAGES="clang libclang-rt-dev"
+# Only for the benchmarks.
+BENCH_PACKAGES="libbenchmark-dev"
 
 ensure_packages() {
     local missing=()

@@ -1,9 +1,6 @@
 // Random inputs against the text readers and writers: nothing may crash, and
-// what is written must read back. Runs as a short test here; built alone with
-// clang it is a libFuzzer target:
-//   clang++ -std=c++20 -g -fsanitize=fuzzer,address -DRUNTIME_LIBFUZZER -I.
-//     tests/runtime/fuzz_runtime.cpp runtime/*.cpp -o fuzz_runtime
-// (from the top folder), then ./fuzz_runtime.
+// what is written must read back. Runs as a short test here; with clang it is
+// also built as the libFuzzer target runtime_fuzz (RUNTIME_LIBFUZZER).
 #include "runtime/cp932.h"
 #include "runtime/format.h"
 #include "runtime/number_text.h"
