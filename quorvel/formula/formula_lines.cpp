@@ -95,19 +95,15 @@ FormulaLineSet readLineSetLenient(std::string_view bytes)
 
 fs::path variableFileForWriting(const ProgramPlace& place)
 {
-    // The same folder as the window file.
-    return place.windowFile().parent_path() / kFileName;
+    return place.writePath(kFileName);
 }
 
 std::optional<fs::path> variableFileForReading(const ProgramPlace& place)
 {
     std::error_code ec;
-    const fs::path own = variableFileForWriting(place);
-    if (fs::exists(own, ec))
-        return own;
-    const fs::path beside = place.programFolder / kFileName;
-    if (fs::exists(beside, ec))
-        return beside;
+    const fs::path file = place.readPath(kFileName);
+    if (fs::exists(file, ec))
+        return file;
     return std::nullopt;
 }
 
