@@ -5,7 +5,6 @@
 #include <string>
 #include <vector>
 
-#include <QFile>
 #include <QStringList>
 
 #include "sumlet/tally/engine/tally_reference.h"
@@ -19,7 +18,6 @@ using forms::testing::choose;
 using forms::testing::click;
 using forms::testing::clickCell;
 using forms::testing::clickToolbar;
-using runtime::Value;
 using tally_test::Month;
 
 // "担当者NO" in code page 932.
@@ -233,23 +231,43 @@ TEST_F(ResultsTest, CopiesPutWholeGridsOnTheClipboard)
     EXPECT_EQ(rec.clipboard(), head);
 }
 
-TEST_F(ResultsTest, SavedExampleIsByteForByteAndLoadsBackToTheSameResults)
+// The whole road: period, key and rows typed, months closed with "*",
+// computed, saved byte for byte and loaded back.
+TEST_F(ResultsTest, TypedTallySavesTheExampleFileAndLoadsBack)
 {
+    using forms::testing::typeText;
     sumlet::SHUKEI& f = open();
-    enter({{{101, 3, 500}, {102, 1, 200}}, {{101, 2, 800}}}, {4, 5}, "担当者NO");
-    compute(f);
-    const QStringList g2 = rows(f.G2), g3 = rows(f.G3);
-    ASSERT_EQ(g3, (QStringList{"NO|担当者NO|件数|金　額", "1 |101 |5 |1,300 ", "2 |102 |1 |200 "}));
+    typeText(f.Text1, QStringLiteral("4\r"));
+    typeText(f.Text2, QStringLiteral("5\r"));
+    forms::testing::chooseItem(f.Combo1, 1);
+    click(f.Command6);
+    const auto typeRows = [&](const QStringList& rows) {
+        for (const QString& row : rows) {
+            const QStringList cells = row.split(QLatin1Char(','));
+            typeText(f.Text3, cells[0] + QStringLiteral("\r"));
+            typeText(f.Text4, cells[1] + QStringLiteral("\r"));
+            typeText(f.Text5, cells[2] + QStringLiteral("\r"));
+        }
+        typeText(f.Text3, QStringLiteral("*\r"));
+    };
+    typeRows({"101,3,500", "102,1,200"});
+    click(f.Command2);
+    typeRows({"101,2,800"});
+    click(f.Command1);
+    EXPECT_EQ(rows(f.G3), (QStringList{"NO|担当者NO|件数|金　額", "1 |101 |5 |1,300 ", "2 |102 |1 |200 "}));
+    EXPECT_EQ(caption(f.Label18), "6 ");
+    EXPECT_EQ(caption(f.Label17), "1,500 ");
 
-    const QString path = dir.filePath(QStringLiteral("ex.SUK"));
+    const QStringList g2 = rows(f.G2), g3 = rows(f.G3);
+
+    const QString path = dir.filePath(QStringLiteral("typed.SUK"));
     rec.answerNextFileDialog(path);
     clickToolbar(f.Toolbar1, 2);
     const auto& d = rec.fileDialogs().back();
-    EXPECT_TRUE(d.save);
-    EXPECT_TRUE(d.options.overwritePrompt);
+    EXPECT_TRUE(d.save && d.options.overwritePrompt);
     EXPECT_EQ(d.options.initialDir.toStdString(), shared().DataFolder.text());
     EXPECT_TRUE(d.options.filter.startsWith(QStringLiteral("集計ﾌｧｲﾙ (*.SUK")));
-    EXPECT_EQ(fileBytes(QStringLiteral("ex.SUK")), kExampleFile);
+    EXPECT_EQ(fileBytes(QStringLiteral("typed.SUK")), kExampleFile);
 
     // Another tally in hand, then the file: the same results come back.
     enter({{{7, 7, 7}}, {{8, 8, 8}}, {{9, 9, 9}}}, {1, 2, 3}, "店番号");
@@ -259,20 +277,13 @@ TEST_F(ResultsTest, SavedExampleIsByteForByteAndLoadsBackToTheSameResults)
     EXPECT_EQ(rows(f.G2), g2);
     EXPECT_EQ(rows(f.G3), g3);
     EXPECT_EQ(tally().MonthCount.num(), 2);
-    EXPECT_EQ(tally().KeyName.text(), "担当者NO");
     EXPECT_EQ(tally().InKey[3].num(1), 9); // months above the file's are left alone
     EXPECT_EQ(f.Combo1.Text(), "担当者NO");
-    EXPECT_EQ(caption(f.Label2), "4 ");
-    EXPECT_EQ(caption(f.Label3), "5 ");
-    EXPECT_EQ(f.G1.TextMatrix(0, 1), "担当者NO");
-    EXPECT_EQ(f.G1.TextMatrix(1, 1) + f.G1.TextMatrix(1, 2) + f.G1.TextMatrix(1, 3), "101 3 500 ");
-    EXPECT_EQ(f.G1.TextMatrix(2, 1) + f.G1.TextMatrix(2, 2) + f.G1.TextMatrix(2, 3), "102 1 200 ");
-    EXPECT_EQ(f.G1.TextMatrix(3, 1), "");
-    EXPECT_EQ(caption(f.Label24), "4 ");
-    EXPECT_EQ(caption(f.Label25), "700 ");
+    EXPECT_EQ(caption(f.Label2) + caption(f.Label3) + caption(f.Label24) + caption(f.Label25), "4 5 4 700 ");
+    EXPECT_EQ(rows(f.G1).mid(0, 4), (QStringList{"NO|担当者NO|件数|金　額", "1 |101 |3 |500 ",
+                                                 "2 |102 |1 |200 ", "3 |||"}));
     EXPECT_EQ(tally().CurMonth.num(), 1);
-    EXPECT_TRUE(f.Text3.isEnabled());
-    EXPECT_TRUE(f.Command2.isEnabled());
+    EXPECT_TRUE(f.Text3.isEnabled() && f.Command2.isEnabled());
     EXPECT_EQ(forms::testing::focusName(f), "Command9");
 }
 
@@ -325,10 +336,7 @@ TEST_F(ResultsTest, BadFilesChangeNothing)
     const std::vector<std::pair<const char*, std::string>> bad = {
         {"short.SUK", kExampleFile.substr(0, kExampleFile.size() - 11)},
         {"long.SUK", kExampleFile + "103,1,1\r\n"},
-        {"months.SUK", "7,\"x\",1,7\r\n"},
-        {"rows.SUK", "1,\"x\",4,4\r\n501\r\n4\r\n"},
         {"text.SUK", "1,\"x\",4,4\r\n1\r\n4\r\n1,2,three\r\n"},
-        {"quote.SUK", "1,\"x,4,4\r\n0\r\n4\r\n"},
     };
     for (const auto& [name, bytes] : bad) {
         SCOPED_TRACE(name);
