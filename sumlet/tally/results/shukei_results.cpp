@@ -2,7 +2,6 @@
 // and the main toolbar.
 #include "sumlet/tally/shukei_form.h"
 
-#include <algorithm>
 #include <filesystem>
 
 #include "runtime/format.h"
@@ -185,38 +184,17 @@ void SHUKEI::LoadTallyFile()
     TallyData& t = tally();
     takeOver(t, *contents);
 
-    // Month 1 into the entry grid.
-    const int lastRow = G1.Rows() - 1;
-    for (int r = 1; r <= lastRow; ++r)
-        for (int c = 1; c <= 3; ++c)
-            G1.setTextMatrix(r, c, QString());
-    const QString key = plain(t.KeyName);
-    G1.setTextMatrix(0, 1, key);
+    // Month 1 into the entry grid, the entry line back over row 1.
+    t.ShownRows = t.MonthRows[1];
+    ShowEntryMonth(1);
     Label2.setCaption(fmt(t.StartMonth, "# "));
     Label3.setCaption(fmt(t.EndMonth, "# "));
-    Combo1.setText(key);
     Label20.setCaption(fmt(t.StartMonth, "# "));
-    const int rows = std::min(static_cast<int>(t.MonthRows[1].num()), lastRow);
-    double countSum = 0, amountSum = 0;
-    for (int r = 1; r <= rows; ++r) {
-        G1.setTextMatrix(r, 1, fmt(t.InKey[1].get(r), "0 "));
-        G1.setTextMatrix(r, 2, fmt(t.InCount[1].get(r), "0 "));
-        G1.setTextMatrix(r, 3, fmt(t.InAmount[1].get(r), "#,0 "));
-        countSum += t.InCount[1].num(r);
-        amountSum += t.InAmount[1].num(r);
-    }
-    Label24.setCaption(fmt(countSum, "0 "));
-    Label25.setCaption(fmt(amountSum, "#,0 "));
-    G1.setRow(rows);
-    G1.setCol(3);
-
+    Combo1.setText(plain(t.KeyName));
     t.InputRow = 1;
     t.InputRowOnScreen = 1;
-    t.CurMonth = 1;
-    // The entry line goes back over row 1.
     G1.setTopRow(1);
-    for (forms::TextBox* box : {&Text3, &Text4, &Text5})
-        box->setTop(900);
+    placeEntryLine();
 
     Frame3.setEnabled(true);
     Command1.setEnabled(true);
