@@ -57,11 +57,4 @@ void installAccessibility()
     (void)installed;
 }
 
-void announceNameChange(QWidget* w)
-{
-    if (!QAccessible::isActive()) return;
-    QAccessibleEvent e(w, QAccessible::NameChanged);
-    QAccessible::updateAccessibility(&e);
-}
-
 } // namespace forms

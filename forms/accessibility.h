@@ -11,7 +11,4 @@ namespace forms {
 // Puts the layer's accessible interfaces in place (once; cheap afterwards).
 void installAccessibility();
 
-// Tells screen readers that w now says something else (a label's new text).
-void announceNameChange(QWidget* w);
-
 } // namespace forms

