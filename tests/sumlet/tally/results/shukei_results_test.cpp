@@ -287,6 +287,37 @@ TEST_F(ResultsTest, TypedTallySavesTheExampleFileAndLoadsBack)
     EXPECT_EQ(forms::testing::focusName(f), "Command9");
 }
 
+TEST_F(ResultsTest, LoadedFilesWithoutPeriodOrFirstMonth)
+{
+    sumlet::SHUKEI& f = open();
+    struct Case {
+        std::string bytes;
+        QStringList g1, g2, g3;
+        QString labels; // Label2, 3, 24, 25, 10, 11, 8, 18, 17 joined by "/"
+    };
+    const std::vector<Case> cases = {
+        // No period ever confirmed, one empty month.
+        {"1,\"NO\",,0\r\n0\r\n0\r\n", {"NO|NO|件数|金　額", "1 |||"}, {"NO|NO|件数|金　額"},
+         {"NO|NO|件数|金　額"}, " / /0 /0 //0/0/0 /0 "},
+        // Month 1 empty; the compute still takes month 2.
+        {"2,\"NO\",4,5\r\n0,2\r\n4\r\n5\r\n7,1,1000\r\n7,2,50\r\n", {"NO|NO|件数|金　額", "1 |||"},
+         {"NO|NO|件数|金　額"}, {"NO|NO|件数|金　額", "1 |7 |3 |1,050 "}, "4 /5 /0 /0 /4/5/4/3 /1,050 "},
+    };
+    for (const Case& c : cases) {
+        rec.answerNextFileDialog(writeSuk("case.SUK", c.bytes));
+        choose(f.M2);
+        SCOPED_TRACE(c.bytes);
+        EXPECT_EQ(rows(f.G1).mid(0, 2), c.g1);
+        EXPECT_EQ(rows(f.G2), c.g2);
+        EXPECT_EQ(rows(f.G3), c.g3);
+        QStringList labels;
+        for (forms::Label* l : {&f.Label2, &f.Label3, &f.Label24, &f.Label25, &f.Label10, &f.Label11, &f.Label8,
+                                &f.Label18, &f.Label17})
+            labels << caption(*l);
+        EXPECT_EQ(labels.join(QLatin1Char('/')), c.labels);
+    }
+}
+
 TEST_F(ResultsTest, SaveIsRefusedUntilComputedAndFailuresAreReported)
 {
     sumlet::SHUKEI& f = open();
