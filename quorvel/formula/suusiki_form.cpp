@@ -8,6 +8,7 @@
 
 #include "forms/units.h"
 
+#include <QFontMetrics>
 #include <QSignalBlocker>
 #include <system_error>
 
@@ -68,10 +69,14 @@ void SUUSIKI::Form_Activate()
     FormulaState& v = vars();
     Text2.SetFocus();
     v.FormulaLines = emptyLineSet();
+    bool unreadable = false;
     if (const auto file = variableFileForReading(prog.place)) {
+        // A damaged file shows what can be read of it and is left as it is
+        // until the user stores a line.
         const runtime::ReadResult read = runtime::readFile(*file);
-        if (read)
-            v.FormulaLines = readLineSetLenient(read.bytes);
+        const auto whole = read ? readLineSet(read.bytes) : std::nullopt;
+        unreadable = !whole;
+        v.FormulaLines = whole ? *whole : read ? readLineSetLenient(read.bytes) : emptyLineSet();
     } else {
         // First use: the 26 empty lines.
         writeVariableFile();
@@ -84,6 +89,8 @@ void SUUSIKI::Form_Activate()
     Text2.setText(fromUtf8(v.NN));
     showLetter(0, 2);
     focusText2AtEnd();
+    if (unreadable)
+        Warn(QStringLiteral("ﾌｧｲﾙを読み込めません！"), &Text2);
 }
 
 void SUUSIKI::Form_Unload(int& Cancel)
@@ -162,7 +169,20 @@ void SUUSIKI::Command1_Click()
     v.resultCurrent = true;
     if (e.failed)
         Beep();
-    Label1.setCaption(fromUtf8(e.caption));
+    showResult(fromUtf8(e.caption));
+}
+
+void SUUSIKI::showResult(const QString& caption)
+{
+    Label1.setCaption(caption);
+    // A huge result (Exp(709)) has hundreds of digits: its middle gives way,
+    // so that the leading digits stay in sight; the full text stays the name.
+    const QFontMetrics metrics(Label1.font());
+    const int room = Label1.contentsRect().width() - 2 * metrics.averageCharWidth();
+    const bool fits = metrics.horizontalAdvance(caption) <= room;
+    Label1.setText(fits ? caption : metrics.elidedText(caption, Qt::ElideMiddle, room));
+    Label1.setAccessibleName(fits ? QString() : caption);
+    Label1.setToolTip(fits ? QString() : caption);
 }
 
 void SUUSIKI::Combo1_Click()

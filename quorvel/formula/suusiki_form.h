@@ -87,6 +87,12 @@ private:
     void saveFormulaFile();
     void printFormulas();
     void setCaretAfterInsert();
+    void showPanel(forms::PictureBox& panel, forms::Label& text, const QString& caption,
+                   forms::CommandButton& close);
+    void hidePanel(forms::PictureBox& panel);
+    void coverKeys(bool covered);
+    // Label1's caption, drawn shortened when it does not fit.
+    void showResult(const QString& caption);
 
     Program& prog;
     // Every store of one handler warns at most once about an unwritable file.

@@ -155,7 +155,7 @@ void SUUSIKI::Command33_Click(int Index)
 
 void SUUSIKI::Command32_Click()
 {
-    Label1.setCaption(QString());
+    showResult(QString());
     Text2.setText(QString());
     Combo1.setText(QString());
     focusText2AtEnd();

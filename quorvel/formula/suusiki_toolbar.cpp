@@ -23,12 +23,7 @@ void SUUSIKI::Toolbar1_ButtonClick(int Index)
     case 1: openFormulaFile(); break;
     case 2: saveFormulaFile(); break;
     case 3: printFormulas(); break;
-    case 4:
-        Label4.setCaption(inputMethodText());
-        Picture2.hide();
-        Picture1.show();
-        Command39.SetFocus();
-        break;
+    case 4: showPanel(Picture1, Label4, inputMethodText(), Command39); break;
     default: break;
     }
 }
@@ -59,7 +54,7 @@ void SUUSIKI::openFormulaFile()
     Combo1.setText(QString::fromStdString(v.NN));
     Text2.setText(QString::fromStdString(v.NN));
     showLetter(0, 2);
-    Label1.setCaption(QString());
+    showResult(QString());
     focusText2AtEnd();
 }
 
@@ -96,25 +91,46 @@ void SUUSIKI::printFormulas()
     focusText2AtEnd();
 }
 
-void SUUSIKI::Command38_Click()
+// At most one panel is open; the keys it covers leave the Tab order.
+void SUUSIKI::showPanel(forms::PictureBox& panel, forms::Label& text, const QString& caption,
+                        forms::CommandButton& close)
 {
-    Label5.setCaption(functionListText());
-    Picture1.hide();
-    Picture2.show();
-    Command40.SetFocus();
+    text.setCaption(caption);
+    (&panel == &Picture1 ? Picture2 : Picture1).hide();
+    panel.show();
+    coverKeys(true);
+    close.SetFocus();
 }
+
+void SUUSIKI::hidePanel(forms::PictureBox& panel)
+{
+    panel.hide();
+    coverKeys(!Picture1.isHidden() || !Picture2.isHidden());
+}
+
+void SUUSIKI::coverKeys(bool covered)
+{
+    const Qt::FocusPolicy policy = covered ? Qt::NoFocus : Qt::TabFocus;
+    for (const auto& key : insertKey)
+        if (key)
+            key->setFocusPolicy(policy);
+    for (const auto& key : Command33)
+        key->setFocusPolicy(policy);
+}
+
+void SUUSIKI::Command38_Click() { showPanel(Picture2, Label5, functionListText(), Command40); }
 
 void SUUSIKI::Command39_Click()
 {
-    Picture1.hide();
+    hidePanel(Picture1);
     Text2.SetFocus();
 }
 
-void SUUSIKI::Command39_LostFocus() { Picture1.hide(); }
+void SUUSIKI::Command39_LostFocus() { hidePanel(Picture1); }
 
 void SUUSIKI::Command40_Click()
 {
-    Picture2.hide();
+    hidePanel(Picture2);
     Text2.SetFocus();
 }
 

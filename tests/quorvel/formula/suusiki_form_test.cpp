@@ -7,6 +7,8 @@
 #include "quorvel/program.h"
 
 #include <QDir>
+#include <functional>
+#include <optional>
 #include <QSet>
 #include <QFile>
 
@@ -113,16 +115,54 @@ TEST_F(FormulaWindow, PlacedLeftOfTheScreenEdge)
     EXPECT_EQ(form().Top(), -300);
 }
 
-TEST_F(FormulaWindow, FirstOpeningCreatesTheVariableFile)
+TEST_F(FormulaWindow, VariableFileAtOpening)
 {
-    auto& f = open();
-    EXPECT_EQ(bytesOf("DATT.DAT"), setBytes({}));
-    ASSERT_EQ(f.Combo1.ListCount(), 26);
-    EXPECT_EQ(f.Combo1.List(0), "A: ");
-    EXPECT_EQ(f.Combo1.List(25), "Z: ");
-    EXPECT_EQ(f.Label2.Caption(), "A:");
-    EXPECT_EQ(f.Text2.Text(), "");
-    EXPECT_EQ(forms::testing::focusName(f), "Text2");
+    QByteArray wrongB = setBytes({{0, "7"}, {2, "C+1"}});
+    wrongB.replace("\"B: \"", "\"X: 9\"");
+    QByteArray notCp932 = setBytes({{0, "7"}});
+    notCp932.replace("\"C: \"", "\"C: \x85\x40\"");
+    const struct Row {
+        const char* name;
+        std::optional<QByteArray> file;   // nullopt: missing
+        bool warned;
+        QString lineA, lineC;
+    } rows[] = {
+        {"missing", std::nullopt, false, "A: ", "C: "},
+        {"whole", setBytes({{0, "7"}, {2, "C+1"}}), false, "A: 7", "C: C+1"},
+        {"wrong prefix", wrongB, true, "A: 7", "C: C+1"},
+        {"25 records", setBytes({{0, "7"}}).left(setBytes({}).size() - 7), true, "A: 7", "C: "},
+        {"not code page 932", notCp932, true, "A: 7", "C: "},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.name);
+        QFile::remove(dir.filePath("DATT.DAT"));
+        if (r.file)
+            writeBytes("DATT.DAT", *r.file);
+        const size_t before = rec.messages().size();
+        if (r.warned)
+            rec.answerNextMessage(MsgResult::OK);
+        auto& f = open();
+        ASSERT_EQ(rec.messages().size(), before + (r.warned ? 1 : 0));
+        if (r.warned) {
+            EXPECT_EQ(rec.messages().back().text, "ﾌｧｲﾙを読み込めません！");
+            EXPECT_EQ(rec.messages().back().title, "Check");
+        }
+        ASSERT_EQ(f.Combo1.ListCount(), 26);
+        EXPECT_EQ(f.Combo1.List(0), r.lineA);
+        EXPECT_EQ(f.Combo1.List(1), "B: ");
+        EXPECT_EQ(f.Combo1.List(2), r.lineC);
+        EXPECT_EQ(f.Combo1.List(25), "Z: ");
+        EXPECT_EQ(f.Label2.Caption(), "A:");
+        EXPECT_EQ(f.Text2.Text(), r.lineA.mid(3));
+        EXPECT_EQ(forms::testing::focusName(f), "Text2");
+        // Opening writes only a missing file; a damaged one waits for a store.
+        EXPECT_EQ(bytesOf("DATT.DAT"), r.file ? *r.file : setBytes({}));
+        typeText(f.Text2, "\r");
+        EXPECT_EQ(result(), r.lineA == "A: 7" ? "7. " : "0. ");
+        EXPECT_EQ(bytesOf("DATT.DAT"), r.lineC == "C: " ? setBytes({{0, r.lineA.mid(3).toUtf8().constData()}})
+                                                        : setBytes({{0, "7"}, {2, "C+1"}}));
+        click(f.Command37);
+    }
 }
 
 TEST_F(FormulaWindow, StoresAndComputesFormulasForAAndB)
@@ -373,18 +413,42 @@ TEST_F(FormulaWindow, ScreenReadersHearWhatTheWindowShows)
     EXPECT_EQ(accessibleText(f.Command33[25].get()), "Z");
     EXPECT_EQ(accessibleText(f.insertKey[30].get()), "（");
     EXPECT_EQ(accessibleText(f.Toolbar1.widgetForAction(f.Toolbar1.buttonAction(3))), "変数の印刷");
+
+    // A result of hundreds of digits keeps its leading digits in sight and
+    // its full text for the screen reader; the next short one is whole again.
+    enter("-Exp(709)");
+    const QString huge = result();
+    EXPECT_TRUE(huge.startsWith("-82,184,074,615,549,700,000,")) << huge.toStdString();
+    EXPECT_TRUE(huge.endsWith(",000,000. "));
+    EXPECT_TRUE(f.Label1.text().startsWith("-82,184,074,"));
+    EXPECT_TRUE(f.Label1.text().contains(QChar(0x2026)));
+    EXPECT_LE(f.Label1.fontMetrics().horizontalAdvance(f.Label1.text()), f.Label1.contentsRect().width());
+    EXPECT_EQ(accessibleText(&f.Label1), huge);
+    click(f.Command32);        // "CL"
+    EXPECT_EQ(accessibleText(&f.Label1), "");
+    enter("2^10");
+    EXPECT_EQ(f.Label1.text(), "1,024. ");
+    EXPECT_EQ(accessibleText(&f.Label1), "1,024. ");
 }
 
-TEST_F(FormulaWindow, TabReachesEveryControl)
+TEST_F(FormulaWindow, TabReachesEveryControlInSight)
 {
     auto& f = open();
-    QSet<QWidget*> reached;
-    QWidget* w = &f.Text2;
-    do {
-        if ((w->focusPolicy() & Qt::TabFocus) && w->isVisibleTo(&f) && w->isEnabled())
-            reached.insert(w);
-        w = w->nextInFocusChain();
-    } while (w != &f.Text2);
+    auto reached = [&] {
+        QSet<QWidget*> out;
+        QWidget* w = &f.Text2;
+        do {
+            if ((w->focusPolicy() & Qt::TabFocus) && w->isVisibleTo(&f) && w->isEnabled())
+                out.insert(w);
+            w = w->nextInFocusChain();
+        } while (w != &f.Text2);
+        return out;
+    };
+    QSet<QWidget*> keys;
+    for (int n = 3; n <= 31; ++n)
+        keys.insert(f.insertKey[n].get());
+    for (const auto& k : f.Command33)
+        keys.insert(k.get());
     QSet<QWidget*> wanted;
     for (forms::ControlCore* c : f.controls())
         if (c->canTakeFocus() && c->widget()->isVisibleTo(&f) && c != &f.Toolbar1)
@@ -392,8 +456,30 @@ TEST_F(FormulaWindow, TabReachesEveryControl)
     for (int i = 1; i <= 4; ++i)
         wanted.insert(f.Toolbar1.widgetForAction(f.Toolbar1.buttonAction(i)));
     EXPECT_EQ(wanted.size(), 4 + 2 + 8 + 29 + 26);   // toolbar, boxes, commands, insert keys, letters
-    for (QWidget* c : wanted)
-        EXPECT_TRUE(reached.contains(c)) << c->objectName().toStdString() << " " << c->toolTip().toStdString();
+    EXPECT_EQ(keys.size(), 29 + 26);
+
+    // Every control, then with either panel open its close button and none
+    // of the keys it covers, then every control again.
+    const struct {
+        std::function<void()> step;
+        QWidget* close;
+    } rows[] = {
+        {[] {}, nullptr},
+        {[&] { click(f.Command38); }, &f.Command40},
+        {[&] { clickToolbar(f.Toolbar1, 4); }, &f.Command39},
+        {[&] { click(f.Command38); }, &f.Command40},
+        {[&] { click(f.Command40); }, nullptr},
+    };
+    for (const auto& r : rows) {
+        r.step();
+        const QSet<QWidget*> got = reached();
+        for (QWidget* c : wanted) {
+            EXPECT_EQ(got.contains(c), !(r.close && keys.contains(c))) << c->objectName().toStdString();
+        }
+        if (r.close) {
+            EXPECT_TRUE(got.contains(r.close));
+        }
+    }
 }
 
 } // namespace
