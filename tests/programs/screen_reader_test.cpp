@@ -118,7 +118,7 @@ protected:
     quorvel::Program program{rec, dir.path()};
 };
 
-TEST_F(KeypadReader, EveryQuorvelWindowSaysWhatItShows)
+TEST_F(KeypadReader, KeypadAndExplanationSayWhatTheyShow)
 {
     program.QUORVEL_.Show();
     quorvel::QUORVEL& f = *program.QUORVEL_;
@@ -140,9 +140,21 @@ TEST_F(KeypadReader, EveryQuorvelWindowSaysWhatItShows)
     click(f.Command28);
     EXPECT_EQ(checked, 1);
 
-    click(f.Command29);
-    ASSERT_TRUE(program.HIZUKE_.Loaded());
-    EXPECT_EQ(accessibleFaults(*program.HIZUKE_), NoFaults);
+}
+
+TEST_F(KeypadReader, WindowsOpenedFromTheKeypadSayWhatTheyShow)
+{
+    struct Case { const char* form; forms::CommandButton quorvel::QUORVEL::*button; };
+    for (const Case c : {Case{"HIZUKE", &quorvel::QUORVEL::Command29}, Case{"SUUSIKI", &quorvel::QUORVEL::Command30}}) {
+        SCOPED_TRACE(c.form);
+        quorvel::Program p(rec, dir.path());
+        p.QUORVEL_.Show();
+        click((*p.QUORVEL_).*c.button);
+        forms::Form* shown = p.forms().activeForm();
+        ASSERT_NE(shown, nullptr);
+        EXPECT_EQ(shown->objectName(), c.form);
+        EXPECT_EQ(accessibleFaults(*shown), NoFaults);
+    }
 }
 
 } // namespace
