@@ -50,52 +50,44 @@ void expectCaptions(const std::vector<Case>& cases, const VariableFormulas& vars
 
 } // namespace
 
+// The worked examples, with NN and EQ as the print reads them where given:
+// NN as the function stage left it, EQ the result, never an old one.
 TEST(FormulaEvaluator, WorkedExamples)
 {
-    expectCaptions({
-        {"B+1", "7. "},
-        {"Sin(Cos(0))", "0.01745240643728 "},
-        {"pi*2", "6.28318530717958 "},
-        {"+5", "5. "},
-        {"++5", "文法エラー！"},
-        {"D+1", "文法エラー！自己変数"},
-        {"2+3*4", "14. "},
-        {"5-3^2", "-4. "},
-        {"-3^2", "-9. "},
-        {"8/2*4", "16. "},
-        {"2-(-3)", "5. "},
-        {"-(2+3)", "-5. "},
-        {"2^-(1)", "0.5 "},
-        {"(1+2", "文法エラー！ｶｯｺが合わない"},
-        {"()", "文法エラー！"},
-        {"3)+(2", "文法エラー！"},
-        {"1/0", "文法エラー！0で除算"},
-    }, examples(), 3);
-}
-
-TEST(FormulaEvaluator, NNAndEQAsThePrintReadsThem)
-{
-    Evaluation e = run("B+1", examples(), 3);
-    EXPECT_EQ(e.NN, "(2*(3))+1");
-    EXPECT_EQ(e.EQ, "7.");
-
-    e = run("Sin(Cos(0))", examples(), 3);
-    EXPECT_EQ(e.NN, "0.01745240643728");
-    EXPECT_EQ(e.EQ, "0.01745240643728");
-
-    e = run("Int(-2.5)^2+Pi", examples(), 3);
-    EXPECT_EQ(e.NN, "(-3.)^2+3.14159265358979");
-    EXPECT_EQ(e.EQ, "12.1415926535898"); // 15 digits
-
-    // Empty: "0. ", NN "0"; a message: EQ is the message, never an old result.
-    e = run("", examples(), 3);
-    EXPECT_FALSE(e.failed);
-    EXPECT_EQ(e.caption, "0. ");
-    EXPECT_EQ(e.NN, "0");
-    EXPECT_EQ(e.EQ, "0");
-    e = run("1/0", examples(), 3);
-    EXPECT_EQ(e.EQ, "文法エラー！0で除算");
-    EXPECT_EQ(e.NN, "1/0");
+    const struct {
+        const char* formula;
+        const char* caption;
+        const char* NN;   // nullptr: not checked
+        const char* EQ;
+    } rows[] = {
+        {"B+1", "7. ", "(2*(3))+1", "7."},
+        {"Sin(Cos(0))", "0.01745240643728 ", "0.01745240643728", "0.01745240643728"},
+        {"Int(-2.5)^2+Pi", "12.1415926535898 ", "(-3.)^2+3.14159265358979", "12.1415926535898"},
+        {"", "0. ", "0", "0"},
+        {"1/0", "文法エラー！0で除算", "1/0", "文法エラー！0で除算"},
+        {"pi*2", "6.28318530717958 ", nullptr, nullptr},
+        {"+5", "5. ", nullptr, nullptr},
+        {"++5", "文法エラー！", nullptr, nullptr},
+        {"D+1", "文法エラー！自己変数", nullptr, nullptr},
+        {"2+3*4", "14. ", nullptr, nullptr},
+        {"5-3^2", "-4. ", nullptr, nullptr},
+        {"-3^2", "-9. ", nullptr, nullptr},
+        {"8/2*4", "16. ", nullptr, nullptr},
+        {"2-(-3)", "5. ", nullptr, nullptr},
+        {"-(2+3)", "-5. ", nullptr, nullptr},
+        {"2^-(1)", "0.5 ", nullptr, nullptr},
+        {"(1+2", "文法エラー！ｶｯｺが合わない", nullptr, nullptr},
+        {"()", "文法エラー！", nullptr, nullptr},
+        {"3)+(2", "文法エラー！", nullptr, nullptr},
+    };
+    for (const auto& r : rows) {
+        expectCaptions({{r.formula, r.caption}}, examples(), 3);
+        const Evaluation e = run(r.formula, examples(), 3);
+        if (r.NN) {
+            EXPECT_EQ(e.NN, r.NN) << r.formula;
+            EXPECT_EQ(e.EQ, r.EQ) << r.formula;
+        }
+    }
 }
 
 // Signs and precedence: "^" first (chains left to right, tighter than a sign
@@ -131,10 +123,6 @@ TEST(FormulaEvaluator, SignsAndPrecedence)
         {"5---3", "2. "},
         {"3*+2", "6. "},
         {"2^+3", "8. "},
-        {"5-3+1", "3. "},
-        {"10-2-3", "5. "},
-        {"100/10/5", "2. "},
-        {"2*3/4", "1.5 "},
         {"1+2*3^2-4/2", "17. "},
         {"-(2)^2", "-4. "},
         {"2^(1+1)^2", "16. "},
@@ -144,7 +132,9 @@ TEST(FormulaEvaluator, SignsAndPrecedence)
     }, v);
 }
 
-TEST(FormulaEvaluator, NumbersAndTheResultPattern)
+// Numbers in the result pattern, every function in degrees and any letter
+// case, and Pi.
+TEST(FormulaEvaluator, NumbersFunctionsAndPi)
 {
     expectCaptions({
         {".5", "0.5 "},
@@ -162,12 +152,7 @@ TEST(FormulaEvaluator, NumbersAndTheResultPattern)
         {"-0", "0. "},
         {".", "0. "},
         {"123456789012345678", "123,456,789,012,346,000. "},
-    });
-}
 
-TEST(FormulaEvaluator, FunctionsInDegreesAnyCase)
-{
-    expectCaptions({
         {"Abs(-2.5)", "2.5 "},
         {"Atn(1)", "45. "},
         {"Atn(-1)", "-45. "},
@@ -187,18 +172,12 @@ TEST(FormulaEvaluator, FunctionsInDegreesAnyCase)
         {"sqr(16)", "4. "},
         {"Tan(45)", "1. "},
         {"tAN(45)+aBs(-1)", "2. "},
-        {"Sin(Cos(0))", "0.01745240643728 "},
         {"Sqr(Abs(-16))*2", "8. "},
         {"Log(Exp(2))", "2. "},
         {"2^Sqr(4)", "4. "},
         {"Abs(-3)^2", "9. "},
         {"10-Abs(-3)", "7. "},
-    });
-}
 
-TEST(FormulaEvaluator, Pi)
-{
-    expectCaptions({
         {"Pi", "3.14159265358979 "},
         {"PI", "3.14159265358979 "},
         {"pI*1", "3.14159265358979 "},
@@ -254,7 +233,9 @@ TEST(FormulaEvaluator, Variables)
     expectCaptions({{"A", "文法エラー！"}}, loop, 2);
 }
 
-TEST(FormulaEvaluator, ExpansionLimitOf500Characters)
+// The 500 characters of an expansion, the 100 characters of a step and the
+// bound on steps.
+TEST(FormulaEvaluator, Limits)
 {
     // A is a deep nest of parentheses; "A" becomes "(" A ")" plus the blank
     // that the pass adds: 500 characters pass, 501 do not.
@@ -263,30 +244,27 @@ TEST(FormulaEvaluator, ExpansionLimitOf500Characters)
     expectCaptions({{"A", "1. "}}, v);
     v[0] = std::string(248, '(') + "12" + std::string(248, ')'); // 498
     expectCaptions({{"A", "文法エラー！"}}, v);
-}
 
-TEST(FormulaEvaluator, StepTextLimitOf100Characters)
-{
-    // 1+1+...+1: 100 characters may be worked on, 101 not.
+    // 1+1+...+1: 100 characters may be worked on, 101 not; the limit holds
+    // for the text of one group, and a long number alone needs no step.
     std::string hundred = "11";
     for (int i = 0; i < 49; ++i)
         hundred += "+1";
     ASSERT_EQ(hundred.size(), 100u);
-    expectCaptions({{hundred, "60. "}, {"1+" + hundred, "文法エラー！"}});
-    // The limit holds for the text of one group, not for the whole formula.
-    expectCaptions({{"(" + hundred + ")+(" + hundred + ")", "120. "}});
-    // A long number alone needs no step.
-    expectCaptions({{std::string(120, '0') + "7", "7. "}});
-}
+    expectCaptions({{hundred, "60. "},
+                    {"1+" + hundred, "文法エラー！"},
+                    {"(" + hundred + ")+(" + hundred + ")", "120. "},
+                    {std::string(120, '0') + "7", "7. "}});
 
-TEST(FormulaEvaluator, StepLimit)
-{
     // 1+2*3^2 takes three steps; Sqr(4)+1 takes two.
-    VariableFormulas none;
-    EXPECT_EQ(evaluateWithStepLimit("1+2*3^2", none, kZ, 3).caption, "19. ");
-    EXPECT_EQ(evaluateWithStepLimit("1+2*3^2", none, kZ, 2).caption, "文法エラー！");
-    EXPECT_EQ(evaluateWithStepLimit("Sqr(4)+1", none, kZ, 2).caption, "3. ");
-    EXPECT_EQ(evaluateWithStepLimit("Sqr(4)+1", none, kZ, 1).caption, "文法エラー！");
+    const struct {
+        const char* formula;
+        int limit;
+        const char* caption;
+    } steps[] = {{"1+2*3^2", 3, "19. "}, {"1+2*3^2", 2, "文法エラー！"},
+                 {"Sqr(4)+1", 2, "3. "}, {"Sqr(4)+1", 1, "文法エラー！"}};
+    for (const auto& r : steps)
+        EXPECT_EQ(evaluateWithStepLimit(r.formula, {}, kZ, r.limit).caption, r.caption) << r.formula;
 }
 
 // Every message with the triggers that give it.
@@ -351,16 +329,10 @@ TEST(FormulaEvaluator, Messages)
         {"１+2", "文法エラー！"},
         // The self reference comes before the rest.
         {"Z*2", "文法エラー！自己変数"},
-    }, v);
-}
-
-// Function calls are worked out before the whole formula, right-most first.
-TEST(FormulaEvaluator, MessageOrder)
-{
-    expectCaptions({
+        // Function calls are worked out before the whole formula, right-most first.
         {"Log(0)+(1", "文法エラー！"},
         {"Sqr(-1)+Log(0)/0", "文法エラー！"},
         {"(1/0)+3)+(2", "文法エラー！0で除算"},
         {"(*3)+(1/0)", "文法エラー！"},
-    });
+    }, v);
 }

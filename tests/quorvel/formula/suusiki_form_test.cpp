@@ -261,6 +261,16 @@ TEST_F(FormulaWindow, InsertKeypadAndEditingKeys)
     EXPECT_EQ(f.Text2.Text(), "");
     EXPECT_EQ(f.Combo1.Text(), "");
     EXPECT_EQ(f.Combo1.List(0), "A: 7*Pi");   // stored only by a store
+
+    // Every insert key in turn: its caption and the half-width text it puts in.
+    QString captions;
+    for (int n = 3; n <= 31; ++n) {
+        captions += f.insertKey[n]->Caption();
+        click(*f.insertKey[n]);
+    }
+    EXPECT_EQ(captions, "AbsAtnCosExpFixIntLogSinSqrTanPi７８９＊４５６／１２３－０.^＋（）");
+    EXPECT_EQ(f.Text2.Text(), "Abs(Atn(Cos(Exp(Fix(Int(Log(Sin(Sqr(Tan(Pi789*456/123-0.^+()");
+    EXPECT_EQ(f.Text2.SelStart(), f.Text2.Text().size());
 }
 
 TEST_F(FormulaWindow, FormulaFilesOpenSaveAndRefuse)
@@ -424,6 +434,7 @@ TEST_F(FormulaWindow, ScreenReadersHearWhatTheWindowShows)
     EXPECT_TRUE(f.Label1.text().contains(QChar(0x2026)));
     EXPECT_LE(f.Label1.fontMetrics().horizontalAdvance(f.Label1.text()), f.Label1.contentsRect().width());
     EXPECT_EQ(accessibleText(&f.Label1), huge);
+    EXPECT_EQ(forms::testing::accessibleFaults(f), forms::testing::NoFaults);
     click(f.Command32);        // "CL"
     EXPECT_EQ(accessibleText(&f.Label1), "");
     enter("2^10");
