@@ -375,41 +375,14 @@ TEST_F(FormulaWindow, PrintShowsTheResultOfThePrintedFormulaOnly)
         clickToolbar(f.Toolbar1, 3);
         EXPECT_EQ(docs.back().pages[0].texts().mid(0, 2), r.head) << r.letter;
     }
-}
 
-TEST_F(FormulaWindow, FailedPrintWarns)
-{
-    auto& f = open();
+    // A failed job warns and keeps the lines.
     rec.recordingPrinter().failNextJob("no printer");
     rec.answerNextMessage(MsgResult::OK);
     clickToolbar(f.Toolbar1, 3);
     EXPECT_EQ(rec.messages().back().text, "印刷できませんでした！");
     EXPECT_EQ(f.Combo1.ListCount(), 26);
-}
-
-TEST_F(FormulaWindow, HelpPanelsReplaceEachOther)
-{
-    auto& f = open();
-    clickToolbar(f.Toolbar1, 4);
-    EXPECT_TRUE(f.Picture1.isVisible());
-    EXPECT_TRUE(f.Label4.Caption().startsWith("●数式／関数電卓の入力方法\r\n"));
-    EXPECT_EQ(f.Label4.Caption().count("\r\n"), 11);
-    EXPECT_EQ(forms::testing::focusName(f), "Command39");
-    click(f.Command38);        // "？": the function list replaces it
-    EXPECT_FALSE(f.Picture1.isVisible());
-    EXPECT_TRUE(f.Picture2.isVisible());
-    EXPECT_EQ(f.Label5.Caption().count("\r\n"), 13);
-    EXPECT_TRUE(f.Label5.Caption().endsWith("　Pi ：円周率　3.14･･････\r\n"));
-    clickToolbar(f.Toolbar1, 4);
-    EXPECT_TRUE(f.Picture1.isVisible());
-    EXPECT_FALSE(f.Picture2.isVisible());
-    f.Text2.SetFocus();        // leaving the close button hides the panel
-    EXPECT_FALSE(f.Picture1.isVisible());
-    click(f.Command38);
-    EXPECT_EQ(forms::testing::accessibleFaults(f), forms::testing::NoFaults);
-    click(f.Command40);
-    EXPECT_FALSE(f.Picture2.isVisible());
-    EXPECT_EQ(forms::testing::focusName(f), "Text2");
+    EXPECT_EQ(f.Combo1.List(0), "A: 1234.5");
 }
 
 TEST_F(FormulaWindow, ScreenReadersHearWhatTheWindowShows)
@@ -442,7 +415,9 @@ TEST_F(FormulaWindow, ScreenReadersHearWhatTheWindowShows)
     EXPECT_EQ(accessibleText(&f.Label1), "1,024. ");
 }
 
-TEST_F(FormulaWindow, TabReachesEveryControlInSight)
+// The help panels replace each other and close; Tab reaches every control
+// in sight, never a key under an open panel.
+TEST_F(FormulaWindow, HelpPanelsAndTabOrder)
 {
     auto& f = open();
     auto reached = [&] {
@@ -469,28 +444,40 @@ TEST_F(FormulaWindow, TabReachesEveryControlInSight)
     EXPECT_EQ(wanted.size(), 4 + 2 + 8 + 29 + 26);   // toolbar, boxes, commands, insert keys, letters
     EXPECT_EQ(keys.size(), 29 + 26);
 
-    // Every control, then with either panel open its close button and none
-    // of the keys it covers, then every control again.
     const struct {
-        std::function<void()> step;
-        QWidget* close;
+        const char* step;
+        std::function<void()> act;
+        forms::PictureBox* open;   // the panel in sight, if any
+        const char* focus;
     } rows[] = {
-        {[] {}, nullptr},
-        {[&] { click(f.Command38); }, &f.Command40},
-        {[&] { clickToolbar(f.Toolbar1, 4); }, &f.Command39},
-        {[&] { click(f.Command38); }, &f.Command40},
-        {[&] { click(f.Command40); }, nullptr},
+        {"opened", [] {}, nullptr, "Text2"},
+        {"input method", [&] { clickToolbar(f.Toolbar1, 4); }, &f.Picture1, "Command39"},
+        {"function list replaces it", [&] { click(f.Command38); }, &f.Picture2, "Command40"},
+        {"input method replaces it", [&] { clickToolbar(f.Toolbar1, 4); }, &f.Picture1, "Command39"},
+        {"its close button left", [&] { f.Text2.SetFocus(); }, nullptr, "Text2"},
+        {"function list", [&] { click(f.Command38); }, &f.Picture2, "Command40"},
+        {"closed", [&] { click(f.Command40); }, nullptr, "Text2"},
+        {"input method", [&] { clickToolbar(f.Toolbar1, 4); }, &f.Picture1, "Command39"},
+        {"closed", [&] { click(f.Command39); }, nullptr, "Text2"},
     };
     for (const auto& r : rows) {
-        r.step();
+        SCOPED_TRACE(r.step);
+        r.act();
+        EXPECT_EQ(f.Picture1.isVisible(), r.open == &f.Picture1);
+        EXPECT_EQ(f.Picture2.isVisible(), r.open == &f.Picture2);
+        EXPECT_EQ(forms::testing::focusName(f), r.focus);
+        EXPECT_EQ(forms::testing::accessibleFaults(f), forms::testing::NoFaults);
         const QSet<QWidget*> got = reached();
         for (QWidget* c : wanted) {
-            EXPECT_EQ(got.contains(c), !(r.close && keys.contains(c))) << c->objectName().toStdString();
-        }
-        if (r.close) {
-            EXPECT_TRUE(got.contains(r.close));
+            EXPECT_EQ(got.contains(c), !(r.open && keys.contains(c))) << c->objectName().toStdString();
         }
     }
+    EXPECT_TRUE(f.Label4.Caption().startsWith("●数式／関数電卓の入力方法\r\n"));
+    EXPECT_EQ(f.Label4.Caption().count("\r\n"), 11);
+    EXPECT_TRUE(f.Label4.Caption().contains("+555*C\r\n\r\n●三角関数"));   // one empty line
+    EXPECT_TRUE(f.Label4.Caption().endsWith("＝角度"));
+    EXPECT_EQ(f.Label5.Caption().count("\r\n"), 13);
+    EXPECT_TRUE(f.Label5.Caption().endsWith("　Pi ：円周率　3.14･･････\r\n"));
 }
 
 } // namespace
