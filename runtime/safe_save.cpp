@@ -1,9 +1,9 @@
 #include "runtime/safe_save.h"
 
-#include <cerrno>
-#include <cstring>
 #include <algorithm>
+#include <cerrno>
 #include <cstdint>
+#include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
