@@ -137,7 +137,11 @@ TEST_F(EntryPrintTest, MonthTotalsComeFromTheRowsAtPrintTime)
 TEST_F(EntryPrintTest, TallyFormCommandsBehindTheirGuards)
 {
     SHUKEI& f = openTally();
-    f.Frame3.setEnabled(true);   // as after a compute, so its toolbar can be clicked
+    // The form's own compute, as after closing a month.
+    const auto computeOnForm = [&] {
+        f.Command1.setEnabled(true);
+        click(f.Command1);
+    };
 
     // Month 1 empty (or never set), other months with rows: the entry prints refuse.
     for (bool empty : {false, true}) {
@@ -150,10 +154,13 @@ TEST_F(EntryPrintTest, TallyFormCommandsBehindTheirGuards)
         expectWarning("入力データがありません！", [&] { clickToolbar(f.Toolbar3, 1); });
         EXPECT_FALSE(prog().PRINT_1_.Loaded());
     }
-    // No tally computed: the result prints refuse.
+    // No keys computed (rows of key 0 only, or the count cleared): the result prints refuse.
     for (bool empty : {false, true}) {
         SCOPED_TRACE(empty);
-        tally().KeyCount = 0;
+        enterMonths(4, {{{0, 1, 5}}});
+        computeOnForm();
+        ASSERT_EQ(tally().KeyCount.num(), 0);
+        ASSERT_TRUE(f.Frame3.isEnabled());
         if (empty)
             tally().KeyCount.clear();
         expectWarning("集計結果データがありません！", [&] { choose(f.M5); });
@@ -170,7 +177,8 @@ TEST_F(EntryPrintTest, TallyFormCommandsBehindTheirGuards)
     EXPECT_EQ(lastDocument().pages[0].texts().at(1), " 6 月度　　合計：　3件　　　-900円");
 
     // 41 keys: five pages of 10 from the menu, two of 40 from the toolbar.
-    computeKeys(41);
+    enterMonths(6, {keyRows(41)});
+    computeOnForm();
     choose(f.M5);
     ASSERT_EQ(documentCount(), 2u);
     EXPECT_EQ(lastDocument().pages.size(), 5u);

@@ -90,14 +90,15 @@ protected:
     {
         compute(4, {{{10, 2, 1500}, {30, 1, 2000}, {10, 1, 500}}, {{20, 3, 1234567}, {10, 1, 100}}});
     }
-    // One month of n keys 1..n, count 1, amount 100 k.
-    void computeKeys(int n)
+    // n rows of keys 1..n, count 1, amount 100 k; computed as June alone.
+    static std::vector<Row> keyRows(int n)
     {
         std::vector<Row> rows;
         for (int k = 1; k <= n; ++k)
             rows.push_back({double(k), 1, 100.0 * k});
-        compute(6, {rows});
+        return rows;
     }
+    void computeKeys(int n) { compute(6, {keyRows(n)}); }
 
     const forms::PrintDocument& lastDocument()
     {
