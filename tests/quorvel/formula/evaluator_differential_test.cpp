@@ -29,14 +29,26 @@ double parse(std::string_view s)
     return v;
 }
 
-// 15 significant digits, then at most `decimals` places.
+// 15 significant digits, then at most `decimals` places, rounded half away
+// from zero on those decimal digits (not on the binary value: 0.989595030626155
+// goes to 0.98959503062616 with 14 places).
 double written(double v, int decimals)
 {
-    char buf[512];
-    auto r = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::scientific, 14);
-    v = parse(std::string_view(buf, static_cast<std::size_t>(r.ptr - buf)));
-    r = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::fixed, decimals);
-    return parse(std::string_view(buf, static_cast<std::size_t>(r.ptr - buf)));
+    if (!std::isfinite(v))
+        return v;
+    char buf[64];
+    auto r = std::to_chars(buf, buf + sizeof buf, std::fabs(v), std::chars_format::scientific, 14);
+    const std::string sci(buf, r.ptr);                  // d.dddddddddddddde+XX
+    const std::string digits = sci.substr(0, 1) + sci.substr(2, 14);
+    const int exponent = std::stoi(sci.substr(sci.find('e') + 1));
+    const int keep = exponent + 1 + decimals;           // digits left of the cut
+    if (keep >= 15)
+        return parse(sci) * (v < 0 ? -1 : 1);
+    long long kept = keep > 0 ? std::stoll(digits.substr(0, static_cast<std::size_t>(keep))) : 0;
+    if (keep >= 0 && digits[static_cast<std::size_t>(keep)] >= '5')
+        ++kept;
+    const std::string text = std::to_string(kept) + "e" + std::to_string(exponent + 1 - keep);
+    return parse(text) * (v < 0 ? -1 : 1);
 }
 
 // The model: expr := term {(+|-) term}; term := factor {(*|/) factor};
