@@ -6,6 +6,7 @@
 #include "runtime/number_text.h"
 #include "sumlet/program.h"
 #include "sumlet/tally/entry/entry_rules.h"
+#include "sumlet/tally/grid_heading.h"
 
 #include <algorithm>
 
@@ -17,14 +18,6 @@ const QString NoPeriod = QStringLiteral("** ");
 constexpr int Capacity = 500;
 
 QString fmt(double v, const char* pattern) { return QString::fromStdString(runtime::Format(v, pattern)); }
-
-void headings(forms::FlexGrid& g, const QString& keyName)
-{
-    g.setTextMatrix(0, 0, QStringLiteral("NO"));
-    g.setTextMatrix(0, 1, keyName);
-    g.setTextMatrix(0, 2, QStringLiteral("件数"));
-    g.setTextMatrix(0, 3, QStringLiteral("金　額"));
-}
 
 void columnsAndAlignment(forms::FlexGrid& g, std::initializer_list<double> widths)
 {
@@ -56,7 +49,7 @@ void SHUKEI::Form_Activate()
             Combo1.AddItem(QString::fromUtf8(item));
     }
     columnsAndAlignment(G1, {540, 1000, 1200, 2680});
-    headings(G1, QStringLiteral("回数"));
+    writeHeadingRow(G1, QStringLiteral("回数"));
     G1.setCol(0);
     for (int r = 1; r <= Capacity; ++r)
         G1.setTextMatrix(r, 0, fmt(r, "# "));
@@ -140,7 +133,7 @@ void SHUKEI::Command6_Click()
 void SHUKEI::G1C()
 {
     G1.Clear();
-    headings(G1, QString::fromStdString(tally().KeyName.text()));
+    writeHeadingRow(G1, QString::fromStdString(tally().KeyName.text()));
     G1.setCol(0);
     const int rows = maxInputRows();
     for (int r = 1; r <= rows; ++r)
@@ -154,7 +147,7 @@ void SHUKEI::G3C() { clearResultGrid(G3); }
 void SHUKEI::clearResultGrid(forms::FlexGrid& g)
 {
     g.Clear();
-    headings(g, QString::fromStdString(tally().KeyName.text()));
+    writeHeadingRow(g, QString::fromStdString(tally().KeyName.text()));
     g.setRow(0);
     g.setCol(3);
 }

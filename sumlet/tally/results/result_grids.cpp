@@ -18,15 +18,6 @@ QString fmt(const runtime::Value& v, const char* pattern)
 
 } // namespace
 
-void writeResultHeading(forms::FlexGrid& g, const QString& keyName)
-{
-    g.setRow(0);
-    g.setTextMatrix(0, 0, QStringLiteral("NO"));
-    g.setTextMatrix(0, 1, keyName);
-    g.setTextMatrix(0, 2, QStringLiteral("件数"));
-    g.setTextMatrix(0, 3, QStringLiteral("金　額"));
-}
-
 void alignResultGrid(forms::FlexGrid& g)
 {
     for (int c = 1; c <= 3; ++c)

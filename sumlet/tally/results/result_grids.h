@@ -1,7 +1,5 @@
-// The result grids of the tally form: heading, alignment, rows and copy.
+// The result grids of the tally form: alignment, rows and copy.
 #pragma once
-
-#include <QString>
 
 #include "runtime/value.h"
 
@@ -11,9 +9,6 @@ class Services;
 }
 
 namespace sumlet {
-
-// Heading row: "NO", the key caption, "件数", "金　額".
-void writeResultHeading(forms::FlexGrid& g, const QString& keyName);
 
 // Key, count and amount cells right-aligned, "NO" column right-aligned,
 // the other headings centred.

@@ -8,6 +8,7 @@
 #include "runtime/safe_save.h"
 #include "sumlet/program.h"
 #include "sumlet/shell/program_commands.h"
+#include "sumlet/tally/grid_heading.h"
 #include "sumlet/tally/engine/tally_engine.h"
 #include "sumlet/tally/print/ichiran_form.h"
 #include "sumlet/tally/results/result_grids.h"
@@ -48,9 +49,10 @@ void SHUKEI::Command1_Click()
     RunTally(t);
     alignResultGrid(G2);
     alignResultGrid(G3);
-    const QString key = plain(t.KeyName);
-    writeResultHeading(G2, key);
-    writeResultHeading(G3, key);
+    for (forms::FlexGrid* g : {&G2, &G3}) {
+        g->setRow(0);
+        writeHeadingRow(*g, plain(t.KeyName));
+    }
     fillResultRows(G3, t.AllKey, t.AllCount, t.AllAmount, t.KeyCount);
     Label10.setCaption(plain(t.StartMonth));
     Label11.setCaption(plain(t.EndMonth));
