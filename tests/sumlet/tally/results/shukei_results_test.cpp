@@ -4,8 +4,10 @@
 #include <optional>
 #include <random>
 #include <string>
+#include <tuple>
 #include <vector>
 
+#include <QPoint>
 #include <QStringList>
 
 #include "sumlet/tally/engine/tally_reference.h"
@@ -133,8 +135,9 @@ TEST_F(ResultsTest, ComputeShowsEachMonthAndThePeriodAndCopiesThem)
         EXPECT_EQ(captions({&f.Label8, &f.Label15, &f.Label16}), months[m].second);
     }
 
-    EXPECT_EQ(rows(f.G3), (QStringList{head, "1 |-2 |1 |1,000 ", "2 |0 |5 |50 ", "3 |10 |3 |500 ",
-                                       "4 |20 |3 |1,234,570 ", "5 |30 |1 |1,500 "}));
+    const QStringList g3 = {head, "1 |-2 |1 |1,000 ", "2 |0 |5 |50 ", "3 |10 |3 |500 ", "4 |20 |3 |1,234,570 ",
+                            "5 |30 |1 |1,500 "};
+    EXPECT_EQ(rows(f.G3), g3);
     // Bare period months; grand totals with month 2's key-0 rows, which have no result row.
     EXPECT_EQ(captions({&f.Label10, &f.Label11, &f.Label18, &f.Label17}), "11/1/17 /1,237,660 ");
     // The "NO" column right-aligned, the other headings centred, cells right.
@@ -143,31 +146,25 @@ TEST_F(ResultsTest, ComputeShowsEachMonthAndThePeriodAndCopiesThem)
                                     g->FixedAlignment(3), g->ColAlignment(1), g->ColAlignment(2), g->ColAlignment(3)}),
                   (std::vector<int>{7, 4, 4, 4, 7, 7, 7}));
 
-    const QString tabHead = QString(head).replace(QLatin1Char('|'), QLatin1Char('\t'));
-
     // A partial selection is widened to whole rows, and the copy takes all.
     clickCell(f.G3, 2, 2);
     clickCell(f.G3, 3, 3, Qt::LeftButton, Qt::ShiftModifier);
     EXPECT_EQ(f.G3.Col(), 0);
     EXPECT_EQ(f.G3.ColSel(), 3);
 
-    struct Copy {
-        forms::FlexGrid* grid;
-        const char *popup, *item;
-        QString text;
+    // The expected rows as clipboard text: TAB between cells, CR between rows.
+    const auto clip = [](const QStringList& rows) {
+        return rows.join(QLatin1Char('\r')).replace(QLatin1Char('|'), QLatin1Char('\t'));
     };
-    const std::vector<Copy> copies = {
-        {&f.G2, "MM1", "MM11", tabHead + "\r1 \t-2 \t1 \t1,000 \r2 \t0 \t5 \t50 \r3 \t10 \t3 \t500 \r4 \t30 \t1 \t1,500 "},
-        {&f.G3, "MM2", "MM21", tabHead + "\r1 \t-2 \t1 \t1,000 \r2 \t0 \t5 \t50 \r3 \t10 \t3 \t500 \r"
-                               "4 \t20 \t3 \t1,234,570 \r5 \t30 \t1 \t1,500 "},
-    };
-    for (const Copy& c : copies) {
-        rec.chooseInNextPopup(QString::fromLatin1(c.item));
-        clickCell(*c.grid, 1, 2, Qt::RightButton);
-        EXPECT_EQ(rec.popups().back(), QString::fromLatin1(c.popup));
-        EXPECT_EQ(rec.clipboard(), c.text);
-        EXPECT_EQ(c.grid->Row(), 1);
-        EXPECT_EQ(c.grid->Col(), 1);
+    EXPECT_EQ(clip({head, "1 |-2 "}), "NO\t店番号\t件数\t金　額\r1 \t-2 ");
+    const std::vector<std::tuple<forms::FlexGrid*, const char*, const char*, QStringList>> copies = {
+        {&f.G2, "MM1", "MM11", months[0].first}, {&f.G3, "MM2", "MM21", g3}};
+    for (const auto& [grid, popup, item, shown] : copies) {
+        rec.chooseInNextPopup(QString::fromLatin1(item));
+        clickCell(*grid, 1, 2, Qt::RightButton);
+        EXPECT_EQ(rec.popups().back(), QString::fromLatin1(popup));
+        EXPECT_EQ(rec.clipboard(), clip(shown));
+        EXPECT_EQ(QPoint(grid->Row(), grid->Col()), QPoint(1, 1));
     }
 
     // Left and middle buttons open no menu.
@@ -182,7 +179,7 @@ TEST_F(ResultsTest, ComputeShowsEachMonthAndThePeriodAndCopiesThem)
     ASSERT_EQ(f.G2.Rows(), 1);
     rec.chooseInNextPopup(QStringLiteral("MM11"));
     clickCell(f.G2, 0, 1, Qt::RightButton);
-    EXPECT_EQ(rec.clipboard(), tabHead);
+    EXPECT_EQ(rec.clipboard(), clip({head}));
 }
 
 TEST_F(ResultsTest, GridsMatchSumsPerKeyOverRandomMonths)
@@ -289,7 +286,9 @@ TEST_F(ResultsTest, SaveIsRefusedUntilComputedAndFailuresAreReported)
     const int beeps = rec.beeps();
     answerBoxes(2);
     choose(f.M3); // not computed
-    compute(f);   // only key 0: no keys counted
+    compute(f);   // only key 0: no keys counted, no result rows, yet totals
+    EXPECT_EQ(rows(f.G2) + rows(f.G3), QStringList(2, QStringLiteral("NO|担当者NO|件数|金　額")));
+    EXPECT_EQ(captions({&f.Label15, &f.Label16, &f.Label18, &f.Label17}), "1 /1 /1 /1 ");
     clickToolbar(f.Toolbar1, 2);
     ASSERT_EQ(rec.messages().size(), 2u);
     for (const auto& m : rec.messages()) {
@@ -340,8 +339,8 @@ TEST_F(ResultsTest, LoadedFilesShowOrChangeNothing)
     struct Load {
         const char* name;
         std::optional<std::string> bytes; // none: no such file
-        QStringList g1, g2, g3;            // empty: refused
-        QString labels;                    // the labels joined by "/"
+        QStringList g1 = {}, g2 = {}, g3 = {}; // empty: refused
+        QString labels = {};                   // the labels joined by "/"
     };
     const std::vector<Load> loads = {
         {"short.SUK", kExampleFile.substr(0, kExampleFile.size() - 11)},
@@ -388,29 +387,7 @@ TEST_F(ResultsTest, LoadedFilesShowOrChangeNothing)
     EXPECT_EQ(state(), before);
 }
 
-TEST_F(ResultsTest, ResultListOpensOnMonthOneAndComesBackToIt)
-{
-    sumlet::SHUKEI& f = open();
-    enter(kThreeMonths, {11, 12, 1}, "店番号");
-    compute(f);
-    tally().CurMonth = 3;
-    QStringList listRows;
-    rec.onNextModal("ICHIRAN", [&](forms::Form& list) {
-        EXPECT_EQ(tally().CurMonth.num(), 1);
-        auto& g4 = static_cast<forms::FlexGrid&>(*list.findControl(QStringLiteral("G4")));
-        listRows << g4.TextMatrix(1, 1) << g4.TextMatrix(5, 1);
-        click(*static_cast<forms::CommandButton*>(list.findControl(QStringLiteral("Command1")))); // "戻る"
-    });
-    click(f.Command10);
-    EXPECT_EQ(rec.modalsRun(), QStringList{"ICHIRAN"});
-    EXPECT_EQ(listRows, (QStringList{"-2 ", "30 "}));
-    // Back from the list, the entry grid shows month 1 again.
-    EXPECT_EQ(tally().CurMonth.num(), 1);
-    EXPECT_EQ(shared().ReturnFlag.num(), 0);
-    EXPECT_EQ(f.G1.TextMatrix(1, 1), "30 ");
-}
-
-TEST_F(ResultsTest, ToolbarAndToolMenus)
+TEST_F(ResultsTest, ToolbarToolMenusAndResultList)
 {
     sumlet::SHUKEI& f = open();
     const int beeps = rec.beeps();
@@ -421,6 +398,7 @@ TEST_F(ResultsTest, ToolbarAndToolMenus)
     EXPECT_EQ(rec.beeps(), beeps + 1);
     EXPECT_FALSE(prog().PRINT_1_.Loaded());
     enter(kThreeMonths, {11, 12, 1}, "店番号");
+    compute(f);
     clickToolbar(f.Toolbar1, 4);
     EXPECT_TRUE(prog().PRINT_1_.Loaded());
     prog().PRINT_1_.Unload();
@@ -433,6 +411,22 @@ TEST_F(ResultsTest, ToolbarAndToolMenus)
     choose(f.MM41);
     EXPECT_EQ(rec.helpShown().size(), 2);
     EXPECT_EQ(shared().HelpOpen.num(), 1);
+
+    // "一覧表" opens the list on month 1; back from it, the entry grid shows month 1.
+    tally().CurMonth = 3;
+    QStringList listRows;
+    rec.onNextModal("ICHIRAN", [&](forms::Form& list) {
+        EXPECT_EQ(tally().CurMonth.num(), 1);
+        auto& g4 = static_cast<forms::FlexGrid&>(*list.findControl(QStringLiteral("G4")));
+        listRows << g4.TextMatrix(1, 1) << g4.TextMatrix(5, 1);
+        click(*static_cast<forms::CommandButton*>(list.findControl(QStringLiteral("Command1")))); // "戻る"
+    });
+    click(f.Command10);
+    EXPECT_EQ(rec.modalsRun(), QStringList{"ICHIRAN"});
+    EXPECT_EQ(listRows, (QStringList{"-2 ", "30 "}));
+    EXPECT_EQ(tally().CurMonth.num(), 1);
+    EXPECT_EQ(shared().ReturnFlag.num(), 0);
+    EXPECT_EQ(f.G1.TextMatrix(1, 1), "30 ");
 }
 
 } // namespace
