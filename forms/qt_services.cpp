@@ -12,7 +12,9 @@
 #include <QFontMetricsF>
 #include <QImage>
 #include <QMenu>
+#include <QGridLayout>
 #include <QMessageBox>
+#include <QSpacerItem>
 #include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -169,6 +171,12 @@ MsgResult QtServices::MsgBox(const QString& text, MsgButtons buttons, MsgIcon ic
     for (const B& b : bs) all |= b.qt;
     box.setStandardButtons(all);
     box.setDefaultButton(bs.front().qt);
+    // A short text gives a narrow box whose frame cuts the title: keep room for it.
+    if (auto* grid = qobject_cast<QGridLayout*>(box.layout())) {
+        const int titleRoom = box.fontMetrics().horizontalAdvance(title) + 8 * box.fontMetrics().height();
+        grid->addItem(new QSpacerItem(titleRoom, 0, QSizePolicy::Minimum, QSizePolicy::Minimum), grid->rowCount(), 0,
+                      1, grid->columnCount());
+    }
     const int r = box.exec();
     for (const B& b : bs)
         if (b.qt == r) return b.r;
