@@ -66,4 +66,11 @@ QString Program::calculatorFile() const
     return QDir(ProgramFolder()).filePath(QStringLiteral("quorvel"));
 }
 
+forms::Printer& Program::printer()
+{
+    forms::Printer& p = services().printer();
+    p.setPdfFolder(QString::fromStdString(shared.DataFolder.text()));
+    return p;
+}
+
 } // namespace sumlet

@@ -4,6 +4,7 @@
 
 #include <QString>
 
+#include "forms/printer.h"
 #include "forms/program.h"
 #include "sumlet/shared.h"
 #include "sumlet/shell/settings.h"
@@ -39,6 +40,8 @@ public:
     QString helpFile() const;
     // The calculator program started by the calculator commands.
     QString calculatorFile() const;
+    // The printer, its print-to-file dialog starting in the data folder.
+    forms::Printer& printer();
 
     Shared shared;
 

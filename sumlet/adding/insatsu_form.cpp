@@ -51,7 +51,7 @@ void INSATSU::Option2_Click() { prog.shared.tape.PrintLineNoMode = 1; }
 void INSATSU::Command1_Click()
 {
     const AddingTape& t = prog.shared.tape;
-    const forms::PrintOutcome done = printTape(services().printer(), t, t.PrintLineNoMode == 0);
+    const forms::PrintOutcome done = printTape(prog.printer(), t, t.PrintLineNoMode == 0);
     if (done == forms::PrintOutcome::Failed) {
         Warn(QStringLiteral("印刷できませんでした！"), &Command1);
         return;

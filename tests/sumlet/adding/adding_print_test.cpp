@@ -148,6 +148,7 @@ TEST_F(TapePrintTest, FailedPrintWarnsAndKeepsThePrintFormOpen)
 
     click(p.Command1); // the next try prints
     EXPECT_EQ(rec.recordingPrinter().documents().size(), 1u);
+    EXPECT_EQ(rec.recordingPrinter().pdfFolder().toStdString(), shared().DataFolder.text());
     EXPECT_FALSE(prog().INSATSU_.Loaded());
 }
 
