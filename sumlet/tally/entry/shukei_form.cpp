@@ -7,6 +7,7 @@
 #include "forms/units.h"
 
 #include <QAction>
+#include <algorithm>
 
 namespace sumlet {
 
@@ -73,6 +74,9 @@ SHUKEI::SHUKEI(Program& program) : Form(program, "SHUKEI"), prog(program)
 {
     buildControls();
     connectHandlers();
+    // Opens in the middle of the screen, wholly in view.
+    const QSize screen = services().ScreenSizeTwips();
+    MoveTo(std::max(0.0, (screen.width() - Width()) / 2), std::max(0.0, (screen.height() - Height()) / 2));
 }
 
 TallyData& SHUKEI::tally() { return prog.shared.tally; }

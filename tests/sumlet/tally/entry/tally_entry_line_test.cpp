@@ -1,5 +1,5 @@
-// The entry line over G1: Enter in each box, formats, totals, arrows, clicks,
-// "*" and the 500-row capacity.
+// The entry line over G1: Enter in each box, formats, totals, arrows, clicks
+// and the 500-row capacity.
 #include "tally_fixture.h"
 
 #include "runtime/format.h"
@@ -28,7 +28,7 @@ TEST_F(TallyTest, EnterWritesFormattedCellsAndTotalsFollowTheColumns)
     const Case cases[] = {
         {"12", "3", "1234567", "12 |3 |1,234,567 ", 3, 1234567},
         {"7", "12.5", "1500", "7 |13 |1,500 ", 12.5, 1500},
-        {"abc", "", "", "0 |0 |0 ", 0, 0},
+        {"", "abc", "", "0 |0 |0 ", 0, 0},   // empty boxes over empty cells write 0
         {"-5", "-2", "-1500", "-5 |-2 |-1,500 ", -2, -1500},
         {"1,000", "1 2", "2.5", "1 |12 |3 ", 12, 3},
         {"&H10", "0.4", "999.5", "16 |0 |1,000 ", 0.4, 1000},
@@ -60,45 +60,48 @@ TEST_F(TallyTest, EnterWritesFormattedCellsAndTotalsFollowTheColumns)
     EXPECT_EQ(tally().MonthRows[1].num(), 0);   // nothing stored until the month is closed
 }
 
-TEST_F(TallyTest, EmptyBoxOverFilledCellPassesOnWithoutWriting)
+// Enter over a filled row 1: an empty box passes on without writing, a
+// number beyond the range is refused.
+TEST_F(TallyTest, EnterThatWritesNothing)
 {
-    SHUKEI& f = openForEntry("4", "6");
-    row("12", "3", "500");
-    clickCell(f.G1, 1, 1);
-    EXPECT_EQ(line().row, 1);
-    typeText(f.Text3, "\r");
-    EXPECT_EQ(focus(), "Text4");
-    typeText(f.Text4, "\r");
-    EXPECT_EQ(focus(), "Text5");
-    f.Label25.setCaption("kept");
-    typeText(f.Text5, "\r");
-    EXPECT_EQ(focus(), "Text3");
-    EXPECT_EQ(cells(1), "12 |3 |500 ");
-    EXPECT_EQ(line().row, 2);
-    EXPECT_EQ(f.Label25.Caption(), "kept");
-    // Over an empty row the same Enter writes 0.
-    typeText(f.Text3, "\r");
-    EXPECT_EQ(cells(2), "0 ||");
-}
-
-TEST_F(TallyTest, NumberBeyondRangeIsRefusedInEveryEntryBox)
-{
+    struct Case {
+        const char* box;
+        const char* typed;
+        const char* focus;
+        int rowAfter;
+        const char* warning;
+    };
+    const Case cases[] = {
+        {"Text3", "", "Text4", 1, nullptr},
+        {"Text4", "", "Text5", 1, nullptr},
+        {"Text5", "", "Text3", 2, nullptr},   // on to the next row, totals untouched
+        {"Text3", "1e999", "Text3", 1, "入力エラー！"},
+        {"Text4", "1e999", "Text4", 1, "入力エラー！"},
+        {"Text5", "1e999", "Text5", 1, "入力エラー！"},
+    };
     SHUKEI& f = openForEntry("4", "6");
     row("1", "2", "3");
-    clickCell(f.G1, 1, 1);
-    int i = 0;
-    for (forms::TextBox* box : {&f.Text3, &f.Text4, &f.Text5}) {
-        SCOPED_TRACE(box->Name().toStdString());
-        rec.answerNextMessage(forms::MsgResult::OK);
+    size_t warnings = 0;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.box) + " " + c.typed);
+        clickCell(f.G1, 1, 1);
+        auto* box = static_cast<forms::TextBox*>(f.findControl(c.box));
         box->SetFocus();
-        typeText(*box, "1e999\r");
-        expectWarning("入力エラー！", size_t(i++));
+        f.Label24.setCaption("kept");
+        f.Label25.setCaption("kept");
+        if (c.warning)
+            rec.answerNextMessage(forms::MsgResult::OK);
+        typeText(*box, QString::fromUtf8(c.typed) + "\r");
+        if (c.warning)
+            expectWarning(QString::fromUtf8(c.warning), warnings++);
+        EXPECT_EQ(rec.messages().size(), warnings);
         EXPECT_EQ(box->Text(), "");
-        EXPECT_EQ(focus(), box->Name().toStdString());
+        EXPECT_EQ(focus(), c.focus);
         EXPECT_EQ(cells(1), "1 |2 |3 ");
-        EXPECT_EQ(line().row, 1);
+        EXPECT_EQ(line().row, c.rowAfter);
+        EXPECT_EQ(f.Label24.Caption() + f.Label25.Caption(), "keptkept");
     }
-    EXPECT_EQ(rec.beeps(), 3);
+    EXPECT_EQ(rec.beeps(), int(warnings));
 }
 
 TEST_F(TallyTest, ArrowKeysMoveTheLineAsTheTableSays)
@@ -169,45 +172,6 @@ TEST_F(TallyTest, ClickPlacesTheLineOverTheClickedRow)
     clickCell(f.G1, 0, 1);
     EXPECT_EQ(line(), (Line{9, 2, 2 * 240 + 660, 8}));
     EXPECT_EQ(focus(), "Text4");
-}
-
-TEST_F(TallyTest, StarClosesTheMonthAndEmptiesTheRowsFromTheLineDown)
-{
-    SHUKEI& f = openForEntry("4", "6");
-    rows(7);
-    clickCell(f.G1, 6, 1);
-    const QString label24 = f.Label24.Caption(), label25 = f.Label25.Caption();
-    star();
-    EXPECT_EQ(tally().MonthRows[1].num(), 5);
-    EXPECT_EQ(stored(1), (QStringList{"1|1|100", "2|1|200", "3|1|300", "4|1|400", "5|1|500"}));
-    EXPECT_EQ(cells(5), "5 |1 |500 ");
-    EXPECT_EQ(cells(6), "||");
-    EXPECT_EQ(cells(7), "||");
-    EXPECT_EQ(f.Text3.Text(), "");
-    EXPECT_EQ(line().row, 6);
-    EXPECT_EQ(f.Label24.Caption(), label24);
-    EXPECT_EQ(f.Label25.Caption(), label25);
-    EXPECT_EQ(enabled({&f.Command1, &f.Command2, &f.Command3}), (QStringList{"Command1", "Command2"}));
-    EXPECT_EQ(focus(), "Command2");
-    EXPECT_EQ(rec.beeps(), 0);
-
-    // "*" on row 1: nothing stored, every row emptied.
-    clickCell(f.G1, 1, 1);
-    star();
-    EXPECT_EQ(tally().MonthRows[1].num(), 0);
-    EXPECT_EQ(tally().InKey[1].upper(), 0);
-    EXPECT_EQ(cells(1), "||");
-}
-
-TEST_F(TallyTest, StarInTheLastMonthBeepsAndOneMonthKeepsThePreviousButtonOff)
-{
-    SHUKEI& f = openForEntry("7", "7");
-    rows(2);
-    star();
-    EXPECT_EQ(rec.beeps(), 1);
-    EXPECT_EQ(tally().MonthRows[1].num(), 2);
-    EXPECT_EQ(enabled({&f.Command1, &f.Command2, &f.Command3}), (QStringList{"Command1"}));
-    EXPECT_EQ(focus(), "Text3");
 }
 
 TEST_F(TallyTest, FiveHundredRowsFillTheGridAndTheLineStopsAtTheLast)

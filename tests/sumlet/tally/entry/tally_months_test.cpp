@@ -13,54 +13,90 @@ using forms::testing::click;
 using forms::testing::clickCell;
 using forms::testing::typeText;
 
-TEST_F(TallyTest, ConfirmStoresUpToTheLastFilledCellOfTheCurrentColumn)
+// Five rows typed, then an action; the month is closed by "入力確定" or by
+// "*" on the line's row. "*" empties the rows from the line down, "入力確定"
+// nothing; neither moves the line or recomputes the totals.
+TEST_F(TallyTest, ClosingAMonthStoresItsRowsAndSetsTheButtons)
 {
     struct Case {
         const char* what;
-        std::function<void(SHUKEI&)> before;
+        const char* end;   // the period runs from 4 to end
+        std::function<void(TallyTest&, SHUKEI&)> before;
+        bool star;
         QStringList stored;
+        QStringList on;    // which of Command1, Command2, Command3 are enabled
+        const char* focus;
+        int beeps;
     };
+    const QStringList five{"1|1|100", "2|1|200", "3|1|300", "4|1|400", "5|1|500"};
+    const QStringList c12{"Command1", "Command2"};
+    auto none = [](TallyTest&, SHUKEI&) {};
     const Case cases[] = {
-        {"five whole rows, amount column current", [](SHUKEI&) {}, {"1|1|100", "2|1|200", "3|1|300", "4|1|400", "5|1|500"}},
-        {"a key typed on row 6", [](SHUKEI& f) { typeText(f.Text3, "9\r"); },
-         {"1|1|100", "2|1|200", "3|1|300", "4|1|400", "5|1|500", "9|0|0"}},
-        {"a key on row 8 after an empty row 6 and 7",
-         [](SHUKEI& f) {
+        {"confirm: amount column current", "6", none, false, five, c12, "Command2", 0},
+        {"confirm: a key typed on row 6", "6", [](TallyTest&, SHUKEI& f) { typeText(f.Text3, "9\r"); }, false,
+         five + QStringList{"9|0|0"}, c12, "Command2", 0},
+        {"confirm: a key on row 8 after empty rows 6 and 7", "6",
+         [](TallyTest&, SHUKEI& f) {
              clickCell(f.G1, 8, 1);
              typeText(f.Text3, "8\r");
          },
-         {"1|1|100", "2|1|200", "3|1|300", "4|1|400", "5|1|500", "0|0|0", "0|0|0", "8|0|0"}},
-        {"amount column current after a change in row 3",
-         [](SHUKEI& f) {
+         false, five + QStringList{"0|0|0", "0|0|0", "8|0|0"}, c12, "Command2", 0},
+        {"confirm: amount column current after a change in row 3", "6",
+         [](TallyTest&, SHUKEI& f) {
              clickCell(f.G1, 3, 2);
              typeText(f.Text4, "2.5\r");
              typeText(f.Text5, "-1500.5\r");
          },
-         {"1|1|100", "2|1|200", "3|3|-1501", "4|1|400", "5|1|500"}},
-        {"row numbers current: any of the columns 1 to 3",
-         [](SHUKEI& f) {
+         false, {"1|1|100", "2|1|200", "3|3|-1501", "4|1|400", "5|1|500"}, c12, "Command2", 0},
+        {"confirm: row numbers current, any of the columns 1 to 3", "6",
+         [](TallyTest&, SHUKEI& f) {
              clickCell(f.G1, 7, 3);
              typeText(f.Text5, "70\r");
              f.G1.setCol(0);
          },
-         {"1|1|100", "2|1|200", "3|1|300", "4|1|400", "5|1|500", "0|0|0", "0|0|70"}},
+         false, five + QStringList{"0|0|0", "0|0|70"}, c12, "Command2", 0},
+        {"* on row 6 over two filled rows", "6",
+         [](TallyTest& t, SHUKEI& f) {
+             t.rows(2, 6);
+             clickCell(f.G1, 6, 1);
+         },
+         true, five, c12, "Command2", 0},
+        {"* on row 1", "6", [](TallyTest&, SHUKEI& f) { clickCell(f.G1, 1, 1); }, true, {}, c12, "Command2", 0},
+        {"* in a one-month period: a beep", "4", none, true, five, {"Command1"}, "Text3", 1},
+        {"confirm in a one-month period", "4", none, false, five, {"Command1"}, "Text3", 1},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        SHUKEI& f = openForEntry("4", "6");
+        SHUKEI& f = openForEntry("4", c.end);
         rows(5);
-        c.before(f);
-        click(f.Command11);
+        c.before(*this, f);
+        const Line at = line();
+        QStringList grid;
+        for (int r = 1; r <= 8; ++r)
+            grid << (c.star && r >= at.row ? QString("||") : cells(r));
+        const QString totals = f.Label24.Caption() + "/" + f.Label25.Caption();
+        const int beeps = rec.beeps();
+        if (c.star)
+            star();
+        else
+            click(f.Command11);
         EXPECT_EQ(stored(1), c.stored);
         EXPECT_EQ(tally().MonthRows[1].num(), c.stored.size());
-        EXPECT_EQ(cells(1), "1 |1 |100 ");   // nothing is emptied
-        EXPECT_EQ(enabled({&f.Command1, &f.Command2, &f.Command3}), (QStringList{"Command1", "Command2"}));
-        EXPECT_EQ(focus(), "Command2");
+        EXPECT_EQ(tally().InKey[1].upper(), c.stored.size());
+        for (int r = 1; r <= 8; ++r)
+            EXPECT_EQ(cells(r), grid[r - 1]) << "row " << r;
+        EXPECT_EQ(f.Text3.Text(), "");
+        EXPECT_EQ(line(), at);
+        EXPECT_EQ(f.Label24.Caption() + "/" + f.Label25.Caption(), totals);
+        EXPECT_EQ(enabled({&f.Command1, &f.Command2, &f.Command3}), c.on);
+        EXPECT_EQ(focus(), c.focus);
+        EXPECT_EQ(rec.beeps(), beeps + c.beeps);
         click(f.Command5);   // back to the menu for the next case
     }
 }
 
-// Six months, 10 to 3, entered and stepped through in both directions.
+// Six months, 10 to 3, entered and stepped through in both directions, and
+// back from the result list.
 TEST_F(TallyTest, SteppingAcrossSixMonths)
 {
     struct Step {
@@ -76,6 +112,18 @@ TEST_F(TallyTest, SteppingAcrossSixMonths)
     auto next = [](TallyTest&, SHUKEI& f) { click(f.Command2); };
     auto back = [](TallyTest&, SHUKEI& f) { click(f.Command3); };
     auto confirm = [](TallyTest&, SHUKEI& f) { click(f.Command11); };
+    // Compute, "一覧表", then "戻る" on the list: the form comes back in return mode.
+    auto viaList = [this](TallyTest&, SHUKEI& f) {
+        click(f.Command1);
+        rec.onNextModal("ICHIRAN", [](forms::Form& list) {
+            click(*static_cast<forms::CommandButton*>(list.findControl(QStringLiteral("Command1"))));
+        });
+        click(f.Command10);
+        EXPECT_EQ(rec.modalsRun(), QStringList{"ICHIRAN"});
+        EXPECT_EQ(shared().ReturnFlag.num(), 0);
+        EXPECT_EQ(f.Combo1.ListCount(), 4);
+        EXPECT_EQ(focus(), "Text3");
+    };
     const QStringList c12{"Command1", "Command2"}, c13{"Command1", "Command3"}, c123{"Command1", "Command2", "Command3"};
     const Step steps[] = {
         {"month 1: 3 rows and *", [](TallyTest& t, SHUKEI&) { t.rows(3); t.star(); }, 1, "10 ", "1 |1 |100 ", "3 ", c12, 0},
@@ -100,6 +148,11 @@ TEST_F(TallyTest, SteppingAcrossSixMonths)
         {"back from 4: month 3 has no rows", back, 4, "1 ", "40 |1 |4,000 ", "1 ", c123, 7},
         {"forward to month 5", next, 5, "2 ", "50 |1 |5,000 ", "2 ", c123, 7},
         {"forward to month 6, the last", next, 6, "3 ", "60 |1 |6,000 ", "1 ", c13, 7},
+        {"back from the result list to month 1 (the compute beeps)", viaList, 1, "10 ", "1 |1 |100 ", "3 ", c12, 8},
+        {"forward to month 2", next, 2, "11 ", "10 |1 |1,000 ", "2 ", c123, 8},
+        {"forward over the empty month 3 to month 4", next, 4, "1 ", "40 |1 |4,000 ", "1 ", c123, 8},
+        {"forward to month 5", next, 5, "2 ", "50 |1 |5,000 ", "2 ", c123, 8},
+        {"forward to month 6 again", next, 6, "3 ", "60 |1 |6,000 ", "1 ", c13, 8},
     };
     SHUKEI& f = openForEntry("10", "3");
     ASSERT_EQ(tally().MonthCount.num(), 6);
@@ -128,35 +181,6 @@ TEST_F(TallyTest, SteppingAcrossSixMonths)
     EXPECT_EQ(months[5], QStringList{"60|1|6000"});
     // The labels and grid say what they show now.
     EXPECT_EQ(forms::testing::accessibleFaults(f), forms::testing::NoFaults);
-}
-
-TEST_F(TallyTest, ReturnModeShowsMonthOneAndSkipsAnEmptyMonthForward)
-{
-    SHUKEI& f = openForEntry("4", "6");
-    rows(2);
-    star();
-    click(f.Command2);
-    click(f.Command11);                // month 2 closed empty
-    click(f.Command2);
-    rows(3, 30);
-    star();                            // month 3, the last: a beep
-    // Back from a child form: the flag is set and month 2 is current.
-    shared().ReturnFlag = 1;
-    tally().CurMonth = 2;
-    prog().dispatch([&] { f.Form_Activate(); });
-    EXPECT_EQ(shared().ReturnFlag.num(), 0);
-    EXPECT_EQ(tally().CurMonth.num(), 1);
-    EXPECT_EQ(cells(1), "1 |1 |100 ");
-    EXPECT_EQ(f.Label20.Caption(), "4 ");
-    EXPECT_EQ(f.Combo1.ListCount(), 4);
-    EXPECT_EQ(focus(), "Text3");
-    EXPECT_EQ(enabled({&f.Command1, &f.Command2, &f.Command3, &f.Text3}), (QStringList{"Command1", "Command2", "Text3"}));
-    // Month 2 is empty: the step goes on to month 3.
-    click(f.Command2);
-    EXPECT_EQ(tally().CurMonth.num(), 3);
-    EXPECT_EQ(cells(1), "30 |1 |3,000 ");
-    EXPECT_EQ(f.Label20.Caption(), "6 ");
-    EXPECT_EQ(enabled({&f.Command2, &f.Command3}), QStringList{});
 }
 
 TEST_F(TallyTest, ActivationsWithoutTheFlagKeepTheDataAndStartOver)
