@@ -1,8 +1,7 @@
 // The result list on paper: positions of the worked two-month example, page
-// breaks at 10 and 40 keys a page, the page without keys, the PDF.
+// breaks at 10 and 40 keys a page through each command, the page without keys.
 #include "tally_print_fixture.h"
 
-#include <QRegularExpression>
 #include <algorithm>
 
 namespace sumlet::testing {
@@ -67,72 +66,86 @@ TEST_F(ResultListPrintTest, WorkedExampleOfTwoMonths)
     EXPECT_EQ(tally().KeyCount.num(), 3);
 }
 
-TEST_F(ResultListPrintTest, PagesByKeysPerPage)
+TEST_F(ResultListPrintTest, PagesByKeysPerPageThroughEachCommand)
 {
+    // June alone, keys 1..n (count 1, amount 100 k); 0 keys from rows of key 0.
+    // A failing printer first: the warning, nothing printed, then the print.
+    enum Via { List, Toolbar, Menu };
     struct Case {
-        int keys, perPage;
-    } cases[] = {{40, 40}, {41, 40}, {41, 10}, {10, 10}, {3, 40}, {115, 10}};
+        int keys;
+        Via via;
+        bool failFirst;
+        int pages;
+        QString pageCount, total;
+    } cases[] = {
+        {0, List, false, 1, "0", "4@33 800@46 4@53 800@68"},
+        {40, Toolbar, true, 1, "1", "40@33 82,000@46 40@53 82,000@68"},
+        {41, List, true, 2, "2", "41@33 86,100@46 41@53 86,100@68"},
+        {41, Menu, true, 5, "5", "41@33 86,100@46 41@53 86,100@68"},
+        {10, Menu, false, 1, "1", "10@33 5,500@46 10@53 5,500@68"},
+        {115, Menu, false, 12, "12", "115@33 667,000@46 115@53 667,000@68"},
+    };
     for (const Case& c : cases) {
-        SCOPED_TRACE(std::to_string(c.keys) + " keys, " + std::to_string(c.perPage) + " a page");
-        computeKeys(c.keys);
-        // 40 a page through the list's toolbar; 10 as the tally form's menu asks.
-        if (c.perPage == 40)
-            printFromList();
-        else
-            PrintResultList(rec.recordingPrinter(), tally(), c.perPage);
+        SCOPED_TRACE(std::to_string(c.keys) + " keys, command " + std::to_string(c.via));
+        const int perPage = c.via == Menu ? 10 : 40;
+        program = std::make_unique<Program>(rec, dir.path());
+        std::function<void()> print;
+        SHUKEI* form = nullptr;
+        if (c.via == List) {
+            compute(6, {c.keys ? keyRows(c.keys) : std::vector<Row>{{0, 4, 800}}});
+            print = [&] { printFromList(); };
+        } else {
+            form = &openTally();
+            enterMonths(6, {keyRows(c.keys)});
+            computeOnForm(*form);
+            print = [&, form] {
+                if (c.via == Menu)
+                    forms::testing::choose(form->M5);
+                else
+                    forms::testing::clickToolbar(form->Toolbar2, 1);
+            };
+        }
+        const std::size_t before = documentCount();
+        if (c.failFirst) {
+            rec.recordingPrinter().failNextJob("offline");
+            expectWarning("印刷できませんでした！", print);
+            ASSERT_EQ(documentCount(), before);
+        }
+        print();
+        ASSERT_EQ(documentCount(), before + 1);
+        if (form) {   // the commands leave the tally form as it was
+            EXPECT_TRUE(form->isActiveForm());
+            EXPECT_EQ(shared().ReturnFlag.num(), 0);
+        }
         const auto& doc = lastDocument();
-        const int pages = (c.keys + c.perPage - 1) / c.perPage;
-        ASSERT_EQ(int(doc.pages.size()), pages);
+        ASSERT_EQ(int(doc.pages.size()), c.pages);
         int key = 0;
-        for (int p = 0; p < pages; ++p) {
+        for (int p = 0; p < c.pages; ++p) {
             SCOPED_TRACE(p + 1);
             const PrintPage& page = doc.pages[std::size_t(p)];
-            const int n = std::min(c.perPage, c.keys - key);
-            EXPECT_EQ(placed(page, 1.5).at(0), QString("PG: %1/%2@58").arg(p + 1).arg(pages));
+            const int n = std::min(perPage, c.keys - key);
+            EXPECT_EQ(placed(page, 1.5), QStringList{QString("PG: %1/%2@58").arg(p + 1).arg(c.pageCount)});
+            EXPECT_EQ(placed(page, 3.0).at(0), "6月度@35.5");
             // First and last key rows of the page, numbered on from the page before.
-            EXPECT_EQ(placed(page, 6.0, true).at(0), QString("%1@15").arg(key + 1));
-            EXPECT_EQ(placed(page, 1.2 * n + 4.8, true).at(0), QString("%1@15").arg(key + n));
+            if (n > 0) {
+                EXPECT_EQ(placed(page, 6.0, true).at(0), QString("%1@15").arg(key + 1));
+                EXPECT_EQ(placed(page, 1.2 * n + 4.8, true).at(0), QString("%1@15").arg(key + n));
+            }
             key += n;
-            const QStringList foot = placed(page, 1.2 * n + 6.2);
-            EXPECT_EQ(p + 1 < pages ? foot : foot.mid(0, 1), QStringList{p + 1 < pages ? "NextPage↓@18" : "合　計@18"});
-            // Thin row lines: n - 1; the bottom frame at 1.2 n + 7.4.
+            const double foot = 1.2 * n + 6.2;
+            if (p + 1 < c.pages) {
+                EXPECT_EQ(placed(page, foot), QStringList{"NextPage↓@18"});
+            } else {
+                EXPECT_EQ(placed(page, foot).at(0), "合　計@18");
+                EXPECT_EQ(placed(page, foot, true).mid(1).join(' '), c.total);
+            }
+            // n - 1 thin row lines; the rule under the last row and the bottom frame.
             const QStringList r = rules(page);
-            EXPECT_EQ(r.size(), 12 + n - 1);
+            EXPECT_EQ(r.size(), 12 + std::max(n - 1, 0));
+            EXPECT_EQ(r.at(r.size() - 8), QString("3:10,%1-69,%1").arg(num(1.2 * n + 5.9)));
             EXPECT_EQ(r.at(r.size() - 3), QString("6:10,%1-69,%1").arg(num(1.2 * n + 7.4)));
         }
     }
-}
-
-TEST_F(ResultListPrintTest, WithoutKeysTheListPrintsOnePageOfZeroPages)
-{
-    compute(7, {{{0, 4, 800}}});
-    ASSERT_EQ(tally().KeyCount.num(), 0);
-    printFromList();
-    const auto& doc = lastDocument();
-    ASSERT_EQ(doc.pages.size(), 1u);
-    const PrintPage& page = doc.pages[0];
-    EXPECT_EQ(placed(page, 1.5), QStringList{"PG: 1/0@58"});
-    EXPECT_EQ(placed(page, 3.0).at(0), "7月度@35.5");
-    EXPECT_EQ(placed(page, 6.2, true).mid(1), (QStringList{"4@33", "800@46", "4@53", "800@68"}));
-    EXPECT_EQ(rules(page).mid(3, 2), (QStringList{"3:10,5.7-69,5.7", "3:10,5.9-69,5.9"}));
-    EXPECT_EQ(rules(page).size(), 12);
-    EXPECT_EQ(rules(page).at(9), "6:10,7.4-69,7.4");
-}
-
-TEST_F(ResultListPrintTest, RendersAReadablePdf)
-{
-    computeKeys(41);
-    forms::QtPrinter printer{rec, forms::QtPrinter::Target::PdfOnly};
-    const QString pdf = dir.filePath("list.pdf");
-    rec.answerNextFileDialog(pdf);
-    ASSERT_EQ(PrintResultList(printer, tally(), 40), forms::PrintOutcome::Printed)
-        << printer.errorText().toStdString();
-    const QString text = pdfText(pdf);
-    EXPECT_EQ(text.count(QChar('\f')), 2) << text.toStdString();
-    for (const char* s : {"PG: 1/2", "PG: 2/2", "NextPage↓", "6月度", "担当者NO", "4,100"})
-        EXPECT_TRUE(text.contains(QString::fromUtf8(s))) << s << "\n" << text.toStdString();
-    // The totals row (the text tool writes the ideographic space as a blank).
-    EXPECT_TRUE(text.contains(QRegularExpression("合\\s+計\\s+41\\s+86,100\\s+41\\s+86,100"))) << text.toStdString();
 }
 
 } // namespace

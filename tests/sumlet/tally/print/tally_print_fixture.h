@@ -38,6 +38,12 @@ protected:
             throw std::logic_error("the tally form did not open");
         return *f;
     }
+    // The form's own compute, as after closing a month.
+    static void computeOnForm(SHUKEI& f)
+    {
+        f.Command1.setEnabled(true);
+        forms::testing::click(f.Command1);
+    }
     // Answers the next warning box and checks what it said.
     void expectWarning(const QString& text, const std::function<void()>& action)
     {
