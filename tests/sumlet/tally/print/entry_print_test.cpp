@@ -1,8 +1,7 @@
 // The entry print: PRINT_1 and the tally form's entry toolbar, blocks of 60
-// rows, 180 a page, month totals summed from the rows, the guards.
+// rows, 180 a page, month totals summed from the rows, the guards, the PDFs.
 #include "tally_print_fixture.h"
 
-#include <QLocale>
 #include <QRegularExpression>
 
 namespace sumlet::testing {
@@ -14,28 +13,17 @@ using forms::testing::clickToolbar;
 
 class EntryPrintTest : public TallyPrintTest {
 protected:
-    // April: 181 rows (key 100 + j mod 7, count 1, amount 1000 j); May: none;
-    // June: two rows, one negative.
-    void enterThreeMonths()
+    // April: n rows (key 100 + j mod 7, count 1, amount 1000 j); May: none;
+    // June: a negative amount, then 300, then key 9 for 10 up to m rows.
+    void enterThreeMonths(int n = 181, int m = 2)
     {
-        std::vector<Row> april;
-        for (int j = 1; j <= 181; ++j)
-            april.push_back({100.0 + j % 7, 1, 1000.0 * j});
-        enterMonths(4, {april, {}, {{5, 2, -1200}, {7, 1, 300}}});
-    }
-    // One month of n rows, printed directly.
-    const forms::PrintDocument& printMonthOf(int n)
-    {
-        std::vector<Row> rows;
+        std::vector<Row> april, june{{5, 2, -1200}, {7, 1, 300}};
         for (int j = 1; j <= n; ++j)
-            rows.push_back({double(j), 1, 10.0 * j});
-        enterMonths(1, {rows});
-        EXPECT_EQ(PrintEntries(rec.recordingPrinter(), tally(), 1, 1), forms::PrintOutcome::Printed);
-        return lastDocument();
+            april.push_back({100.0 + j % 7, 1, 1000.0 * j});
+        june.resize(std::size_t(m), {9, 1, 10});
+        enterMonths(4, {april, {}, june});
     }
 };
-
-QString thousands(long long v) { return QLocale(QLocale::English).toString(v); }
 
 const QStringList kHeader{"NO", "担当者NO", "件数", "金　額", "NO", "担当者NO", "件数", "金　額",
                           "NO", "担当者NO", "件数", "金　額"};
@@ -115,32 +103,6 @@ TEST_F(EntryPrintTest, DialogPrintsEveryMonthOnItsOwnPages)
     EXPECT_TRUE(f.isActiveForm());
 }
 
-TEST_F(EntryPrintTest, RowsFillBlocksAndPages)
-{
-    struct Case {
-        int rows, pages;
-        int lastBlock, lastLine;   // where the last row stands on the last page
-    } cases[] = {
-        {1, 1, 0, 1}, {60, 1, 0, 60}, {61, 1, 1, 1}, {180, 1, 2, 60}, {181, 2, 0, 1}, {500, 3, 2, 20},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.rows);
-        const auto& doc = printMonthOf(c.rows);
-        ASSERT_EQ(int(doc.pages.size()), c.pages);
-        const double edge = 38 * c.lastBlock;
-        EXPECT_EQ(placed(doc.pages.back(), 1.2 * (4 + c.lastLine), true).mid(4 * c.lastBlock, 4),
-                  (QStringList{QString("%1:@%2").arg(c.rows).arg(10 + edge), QString("%1@%2").arg(c.rows).arg(18 + edge),
-                               QString("1@%1").arg(24 + edge), QString("%1@%2").arg(thousands(10LL * c.rows)).arg(37 + edge)}));
-        // Every page has its title, its header and its two rules.
-        for (const auto& page : doc.pages) {
-            EXPECT_EQ(placed(page, 2.4).at(0), QString(" 1 月度　　合計：　%1件　　　%2円@6")
-                                                   .arg(c.rows)
-                                                   .arg(thousands(5LL * c.rows * (c.rows + 1))));
-            EXPECT_EQ(rules(page).size(), 2);
-        }
-    }
-}
-
 TEST_F(EntryPrintTest, TallyFormCommandsBehindTheirGuards)
 {
     SHUKEI& f = openTally();
@@ -169,16 +131,28 @@ TEST_F(EntryPrintTest, TallyFormCommandsBehindTheirGuards)
     }
     EXPECT_EQ(documentCount(), 0u);
 
-    // The entry toolbar prints the month shown only, whatever month 1 holds.
-    enterThreeMonths();
+    // The entry toolbar prints the month shown only. June's 180 rows fill
+    // exactly one page, row 180 on line 60 of block 3.
+    enterThreeMonths(500, 180);
     tally().CurMonth = 3;
     clickToolbar(f.Toolbar3, 1);
     ASSERT_EQ(documentCount(), 1u);
     ASSERT_EQ(lastDocument().pages.size(), 1u);
-    EXPECT_EQ(lastDocument().pages[0].texts().at(1), " 6 月度　　合計：　3件　　　-900円");
+    EXPECT_EQ(lastDocument().pages[0].texts().at(1), " 6 月度　　合計：　181件　　　880円");
+    EXPECT_EQ(placed(lastDocument().pages[0], 76.8, true).mid(8), (QStringList{"180:@86", "9@94", "1@100", "10@113"}));
+    // April's 500 rows (the entry grid's capacity) take three pages, each
+    // with its title; row 361 on line 1 of block 1, row 500 on line 20 of block 3.
+    tally().CurMonth = 1;
+    clickToolbar(f.Toolbar3, 1);
+    const auto& april = lastDocument().pages;
+    ASSERT_EQ(april.size(), 3u);
+    for (const PrintPage& p : april)
+        EXPECT_EQ(placed(p, 2.4), QStringList{" 4 月度　　合計：　500件　　　125,250,000円@6"});
+    EXPECT_EQ(placed(april[2], 6.0, true).mid(0, 4), (QStringList{"361:@10", "104@18", "1@24", "361,000@37"}));
+    EXPECT_EQ(placed(april[2], 28.8, true).mid(8), (QStringList{"500:@86", "103@94", "1@100", "500,000@113"}));
 
     // None of them touched the form's state.
-    EXPECT_EQ(tally().CurMonth.num(), 3);
+    EXPECT_EQ(tally().CurMonth.num(), 1);
     EXPECT_EQ(shared().ReturnFlag.num(), 0);
     EXPECT_FALSE(prog().PRINT_1_.Loaded());
     EXPECT_TRUE(f.isActiveForm());
