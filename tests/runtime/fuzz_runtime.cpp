@@ -112,27 +112,22 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <random>
 
-// A fixed seed and a short time budget; the bytes lean towards those the
-// readers treat specially.
+// A fixed seed and a fixed number of inputs, so every run checks the same
+// ones; the bytes lean towards those the readers treat specially.
 TEST(RuntimeFuzz, RandomInputsNeitherCrashNorLose)
 {
     static const char alphabet[] = "0123456789.,+-eEdD&HhOo \t\r\n\"\x81\x82\x87\xA0\xB1\xE0\xEE\xFA\xFC\xFF\x40\x7F";
     std::mt19937 rng(20261208);
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(2);
-    int runs = 0;
     std::vector<std::uint8_t> input;
-    while (runs < 200000 && std::chrono::steady_clock::now() < deadline) {
+    for (int run = 0; run < 20000; ++run) {
         input.resize(rng() % 48);
         bool anyByte = rng() % 4 == 0;
         for (std::uint8_t& b : input)
             b = anyByte ? static_cast<std::uint8_t>(rng()) : static_cast<std::uint8_t>(alphabet[rng() % (sizeof alphabet - 1)]);
         fuzzOne(input.data(), input.size());
-        ++runs;
     }
-    EXPECT_GT(runs, 1000);
 }
 
 #endif
