@@ -87,7 +87,7 @@ TEST_F(EntryPrintTest, DialogPrintsEveryMonthOnItsOwnPages)
 
     // June: totals from its rows, a negative amount still right-aligned.
     const PrintPage& p4 = doc.pages[3];
-    EXPECT_EQ(p4.texts().at(0), " 6 月度　　合計：　3件　　　-900円");
+    EXPECT_EQ(p4.texts().value(0), " 6 月度　　合計：　3件　　　-900円");
     EXPECT_EQ(placed(p4, 6.0, true), (QStringList{"1:@10", "5@18", "2@24", "-1,200@37"}));
     EXPECT_EQ(placed(p4, 7.2, true), (QStringList{"2:@10", "7@18", "1@24", "300@37"}));
 
@@ -135,10 +135,13 @@ TEST_F(EntryPrintTest, TallyFormCommandsBehindTheirGuards)
     // exactly one page, row 180 on line 60 of block 3.
     enterThreeMonths(500, 180);
     tally().CurMonth = 3;
+    rec.recordingPrinter().failNextJob("offline");
+    expectWarning("印刷できませんでした！", [&] { clickToolbar(f.Toolbar3, 1); });
+    ASSERT_EQ(documentCount(), 0u);
     clickToolbar(f.Toolbar3, 1);
     ASSERT_EQ(documentCount(), 1u);
     ASSERT_EQ(lastDocument().pages.size(), 1u);
-    EXPECT_EQ(lastDocument().pages[0].texts().at(1), " 6 月度　　合計：　181件　　　880円");
+    EXPECT_EQ(lastDocument().pages[0].texts().value(1), " 6 月度　　合計：　181件　　　880円");
     EXPECT_EQ(placed(lastDocument().pages[0], 76.8, true).mid(8), (QStringList{"180:@86", "9@94", "1@100", "10@113"}));
     // April's 500 rows (the entry grid's capacity) take three pages, each
     // with its title; row 361 on line 1 of block 1, row 500 on line 20 of block 3.

@@ -49,7 +49,7 @@ TEST_F(ResultListPrintTest, WorkedExampleOfTwoMonths)
               (QStringList{"2@15", "20@25", "3@52", "1,234,567@65", "3@72", "1,234,567@87"}));
     EXPECT_EQ(placed(page, 8.4, true), (QStringList{"3@15", "30@25", "1@33", "2,000@46", "1@72", "2,000@87"}));
     // The totals row on the foot line 1.2 * 3 + 6.2.
-    EXPECT_EQ(placed(page, 9.8).at(0), "合　計@18");
+    EXPECT_EQ(placed(page, 9.8).value(0), "合　計@18");
     EXPECT_EQ(placed(page, 9.8, true).mid(1),
               (QStringList{"4@33", "4,000@46", "4@52", "1,234,667@65", "8@72", "1,238,667@87"}));
 
@@ -70,20 +70,24 @@ TEST_F(ResultListPrintTest, PagesByKeysPerPageThroughEachCommand)
 {
     // June alone, keys 1..n (count 1, amount 100 k); 0 keys from rows of key 0.
     // A failing printer first: the warning, nothing printed, then the print.
+    // Stale: a period of five months and a key count of 45 set after the
+    // compute; the print keeps to the table the compute built.
     enum Via { List, Toolbar, Menu };
     struct Case {
         int keys;
         Via via;
-        bool failFirst;
+        bool failFirst, stale;
         int pages;
         QString pageCount, total;
     } cases[] = {
-        {0, List, false, 1, "0", "4@33 800@46 4@53 800@68"},
-        {40, Toolbar, true, 1, "1", "40@33 82,000@46 40@53 82,000@68"},
-        {41, List, true, 2, "2", "41@33 86,100@46 41@53 86,100@68"},
-        {41, Menu, true, 5, "5", "41@33 86,100@46 41@53 86,100@68"},
-        {10, Menu, false, 1, "1", "10@33 5,500@46 10@53 5,500@68"},
-        {115, Menu, false, 12, "12", "115@33 667,000@46 115@53 667,000@68"},
+        {0, List, false, false, 1, "0", "4@33 800@46 4@53 800@68"},
+        {40, Toolbar, true, false, 1, "1", "40@33 82,000@46 40@53 82,000@68"},
+        {40, Menu, false, false, 4, "4", "40@33 82,000@46 40@53 82,000@68"},
+        {41, List, true, false, 2, "2", "41@33 86,100@46 41@53 86,100@68"},
+        {41, List, false, true, 2, "2", "41@33 86,100@46 41@53 86,100@68"},
+        {41, Menu, true, false, 5, "5", "41@33 86,100@46 41@53 86,100@68"},
+        {10, Menu, false, false, 1, "1", "10@33 5,500@46 10@53 5,500@68"},
+        {115, Menu, false, false, 12, "12", "115@33 667,000@46 115@53 667,000@68"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::to_string(c.keys) + " keys, command " + std::to_string(c.via));
@@ -93,6 +97,10 @@ TEST_F(ResultListPrintTest, PagesByKeysPerPageThroughEachCommand)
         SHUKEI* form = nullptr;
         if (c.via == List) {
             compute(6, {c.keys ? keyRows(c.keys) : std::vector<Row>{{0, 4, 800}}});
+            if (c.stale) {
+                tally().MonthCount = 5;
+                tally().KeyCount = 45;
+            }
             print = [&] { printFromList(); };
         } else {
             form = &openTally();
@@ -125,25 +133,25 @@ TEST_F(ResultListPrintTest, PagesByKeysPerPageThroughEachCommand)
             const PrintPage& page = doc.pages[std::size_t(p)];
             const int n = std::min(perPage, c.keys - key);
             EXPECT_EQ(placed(page, 1.5), QStringList{QString("PG: %1/%2@58").arg(p + 1).arg(c.pageCount)});
-            EXPECT_EQ(placed(page, 3.0).at(0), "6月度@35.5");
+            EXPECT_EQ(placed(page, 3.0).value(0), "6月度@35.5");
             // First and last key rows of the page, numbered on from the page before.
             if (n > 0) {
-                EXPECT_EQ(placed(page, 6.0, true).at(0), QString("%1@15").arg(key + 1));
-                EXPECT_EQ(placed(page, 1.2 * n + 4.8, true).at(0), QString("%1@15").arg(key + n));
+                EXPECT_EQ(placed(page, 6.0, true).value(0), QString("%1@15").arg(key + 1));
+                EXPECT_EQ(placed(page, 1.2 * n + 4.8, true).value(0), QString("%1@15").arg(key + n));
             }
             key += n;
             const double foot = 1.2 * n + 6.2;
             if (p + 1 < c.pages) {
                 EXPECT_EQ(placed(page, foot), QStringList{"NextPage↓@18"});
             } else {
-                EXPECT_EQ(placed(page, foot).at(0), "合　計@18");
+                EXPECT_EQ(placed(page, foot).value(0), "合　計@18");
                 EXPECT_EQ(placed(page, foot, true).mid(1).join(' '), c.total);
             }
             // n - 1 thin row lines; the rule under the last row and the bottom frame.
             const QStringList r = rules(page);
             EXPECT_EQ(r.size(), 12 + std::max(n - 1, 0));
-            EXPECT_EQ(r.at(r.size() - 8), QString("3:10,%1-69,%1").arg(num(1.2 * n + 5.9)));
-            EXPECT_EQ(r.at(r.size() - 3), QString("6:10,%1-69,%1").arg(num(1.2 * n + 7.4)));
+            EXPECT_EQ(r.value(r.size() - 8), QString("3:10,%1-69,%1").arg(num(1.2 * n + 5.9)));
+            EXPECT_EQ(r.value(r.size() - 3), QString("6:10,%1-69,%1").arg(num(1.2 * n + 7.4)));
         }
     }
 }
