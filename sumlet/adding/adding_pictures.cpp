@@ -1,10 +1,10 @@
 #include "sumlet/adding/adding_pictures.h"
+#include "sumlet/shell/pictures.h"
 
 #include <QFont>
 #include <QIcon>
 #include <QLinearGradient>
 #include <QPainter>
-#include <QPainterPath>
 
 namespace sumlet {
 
@@ -13,15 +13,7 @@ QPixmap addingTitlePicture(int width, int height)
     QPixmap pm(width, height);
     pm.fill(Qt::transparent);
     QPainter p(&pm);
-    p.setRenderHint(QPainter::Antialiasing);
-    QLinearGradient g(0, 0, 0, height);
-    g.setColorAt(0, QColor(0x30, 0x40, 0xA0));
-    g.setColorAt(1, QColor(0x10, 0x18, 0x60));
-    QPainterPath frame;
-    frame.addRoundedRect(QRectF(0.5, 0.5, width - 1, height - 1), 6, 6);
-    p.fillPath(frame, g);
-    p.setPen(QPen(QColor(0xFF, 0xE0, 0x60), 1));
-    p.drawPath(frame);
+    paintTitlePlate(p, width, height, QColor(0x30, 0x40, 0xA0), QColor(0x10, 0x18, 0x60), QColor(0xFF, 0xE0, 0x60));
     QFont f(QStringLiteral("IPAPGothic"));
     f.setBold(true);
     f.setPixelSize(std::max(8, height * 11 / 20));

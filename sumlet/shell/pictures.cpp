@@ -1,6 +1,8 @@
 #include "sumlet/shell/pictures.h"
 
 #include <QPainter>
+#include <QPainterPath>
+#include <QLinearGradient>
 
 namespace sumlet {
 
@@ -34,6 +36,20 @@ QPixmap adderPicture(int width, int height)
         }
     }
     return pm;
+}
+
+void paintTitlePlate(QPainter& p, int width, int height, const QColor& top, const QColor& bottom,
+                     const QColor& border)
+{
+    p.setRenderHint(QPainter::Antialiasing);
+    QLinearGradient g(0, 0, 0, height);
+    g.setColorAt(0, top);
+    g.setColorAt(1, bottom);
+    QPainterPath frame;
+    frame.addRoundedRect(QRectF(0.5, 0.5, width - 1, height - 1), 6, 6);
+    p.fillPath(frame, g);
+    p.setPen(QPen(border, 1));
+    p.drawPath(frame);
 }
 
 } // namespace sumlet

@@ -1,9 +1,8 @@
 #include "sumlet/tally/entry/tally_pictures.h"
+#include "sumlet/shell/pictures.h"
 
 #include <QFont>
-#include <QLinearGradient>
 #include <QPainter>
-#include <QPainterPath>
 
 #include <algorithm>
 
@@ -14,15 +13,7 @@ QPixmap tallyTitlePicture(int width, int height)
     QPixmap pm(width, height);
     pm.fill(Qt::transparent);
     QPainter p(&pm);
-    p.setRenderHint(QPainter::Antialiasing);
-    QLinearGradient g(0, 0, 0, height);
-    g.setColorAt(0, QColor(0x20, 0x80, 0x40));
-    g.setColorAt(1, QColor(0x08, 0x48, 0x20));
-    QPainterPath frame;
-    frame.addRoundedRect(QRectF(0.5, 0.5, width - 1, height - 1), 6, 6);
-    p.fillPath(frame, g);
-    p.setPen(QPen(Qt::white, 1));
-    p.drawPath(frame);
+    paintTitlePlate(p, width, height, QColor(0x20, 0x80, 0x40), QColor(0x08, 0x48, 0x20), Qt::white);
     // A small bar chart on the left, the title on the right.
     const int base = height - 8;
     const int bars[] = {14, 24, 18, 30};
