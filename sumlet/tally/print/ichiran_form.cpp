@@ -164,7 +164,7 @@ void ICHIRAN::Command2_Click() { ExitProgram(prog, *this); }
 void ICHIRAN::Toolbar2_ButtonClick(int Index)
 {
     (void)Index;
-    reportPrint(*this, PrintResultList(tallyPrinter(prog), prog.shared.tally, 40));
+    reportPrint(*this, PrintResultList(prog.printer(), prog.shared.tally, 40));
 }
 
 } // namespace sumlet

@@ -39,7 +39,7 @@ void PRINT_1::Command1_Click()
     prog.shared.ReturnFlag = 1;
     // A print that could not be done (or whose file was not chosen) leaves
     // the dialog open.
-    if (!reportPrint(*this, PrintEntries(tallyPrinter(prog), t, 1, last)))
+    if (!reportPrint(*this, PrintEntries(prog.printer(), t, 1, last)))
         return;
     Unload();
 }

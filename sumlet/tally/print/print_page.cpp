@@ -91,13 +91,6 @@ QString tallyCellText(const runtime::Value& v, const char* pattern)
     return QString::fromStdString(runtime::Format(v.num(), pattern));
 }
 
-forms::Printer& tallyPrinter(Program& program)
-{
-    forms::Printer& p = program.services().printer();
-    p.setPdfFolder(QString::fromStdString(program.shared.DataFolder.text()));
-    return p;
-}
-
 bool reportPrint(forms::Form& caller, forms::PrintOutcome outcome)
 {
     if (outcome == forms::PrintOutcome::Failed) {

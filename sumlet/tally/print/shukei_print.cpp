@@ -29,7 +29,7 @@ void printResultsFrom(forms::Form& f, Program& prog, int keysPerPage)
         f.Warn(QStringLiteral("集計結果データがありません！"));
         return;
     }
-    reportPrint(f, PrintResultList(tallyPrinter(prog), t, keysPerPage));
+    reportPrint(f, PrintResultList(prog.printer(), t, keysPerPage));
 }
 
 } // namespace
@@ -57,7 +57,7 @@ void SHUKEI::Toolbar3_ButtonClick(int Index)
         return;
     const double m = std::floor(t.CurMonth.num());
     const int month = m >= 1 && m <= kMaxMonths ? static_cast<int>(m) : 0;
-    reportPrint(*this, PrintEntries(tallyPrinter(prog), t, month, month));
+    reportPrint(*this, PrintEntries(prog.printer(), t, month, month));
 }
 
 } // namespace sumlet

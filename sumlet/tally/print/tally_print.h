@@ -16,10 +16,6 @@ namespace sumlet {
 
 class Program;
 
-// The program's printer for a tally print; a print to a PDF file offers
-// the data folder first.
-forms::Printer& tallyPrinter(Program& program);
-
 // Months and key rows of the result table as the last compute built it:
 // the months come from the table's own columns (or, without a table, from
 // the month totals, then MonthCount), the keys are KeyCount but never more
