@@ -29,6 +29,24 @@ double parse(std::string_view s)
     return v;
 }
 
+// The same value to 12 significant digits: both round to the same 12 digits,
+// or, across a rounding boundary, they lie within half a unit of the 12th.
+bool same12(double a, double b)
+{
+    if (a == b)
+        return true;
+    if (!std::isfinite(a) || !std::isfinite(b))
+        return false;
+    char x[32];
+    char y[32];
+    auto rx = std::to_chars(x, x + sizeof x, a, std::chars_format::scientific, 11);
+    auto ry = std::to_chars(y, y + sizeof y, b, std::chars_format::scientific, 11);
+    if (std::string_view(x, rx.ptr) == std::string_view(y, ry.ptr))
+        return true;
+    double unit = std::pow(10.0, std::floor(std::log10(std::max(std::fabs(a), std::fabs(b)))) - 11);
+    return std::fabs(a - b) <= unit / 2;
+}
+
 // 15 significant digits, then at most `decimals` places, rounded half away
 // from zero on those decimal digits (not on the binary value: 0.989595030626155
 // goes to 0.98959503062616 with 14 places).
@@ -63,11 +81,20 @@ public:
     {
         s_ = text;
         p_ = 0;
-        return expr();
+        double v = expr();
+        blanks();
+        return v;
     }
 
 private:
     char peek() const { return p_ < s_.size() ? s_[p_] : '\0'; }
+
+    // Blanks stand only where they end a text or lead a lone number.
+    void blanks()
+    {
+        while (peek() == ' ')
+            ++p_;
+    }
 
     double fail(std::string_view message)
     {
@@ -172,7 +199,9 @@ private:
             return inner.run(f);
         }
         ++p_; // "("
+        blanks();
         double x = expr();
+        blanks();
         ++p_; // ")"
         // Degrees as x * pi / 180 in that order: for large x the last bit
         // of the radians shows in the result.
@@ -284,7 +313,14 @@ public:
             static const char* names[] = {"abs", "atn", "cos", "exp", "fix",
                                           "int", "log", "sin", "sqr", "tan"};
             t.add(mixedCase(names[pick(10)]) + "(");
-            t.add(expr(depth - 1));
+            // Blanks where the rewriting takes them: before a lone number
+            // and at the end of the argument.
+            if (chance(15))
+                t.add(" " + number());
+            else
+                t.add(expr(depth - 1));
+            if (chance(15))
+                t.add(" ");
             t.add(")");
         }
         if (t.s.empty())
@@ -327,7 +363,7 @@ TEST(FormulaEvaluatorDifferential, AgreesWithAnIndependentModel)
     Generator gen(20261208);
     VariableFormulas vars;
     std::array<std::size_t, 26> lengths{};
-    int compared = 0, values = 0, messages = 0, failures = 0;
+    int compared = 0, values = 0, messages = 0, failures = 0, blanks = 0;
     std::set<std::string_view> seen;
     auto where = [&](const std::string& f) {
         std::string w = f + " with";
@@ -339,6 +375,8 @@ TEST(FormulaEvaluatorDifferential, AgreesWithAnIndependentModel)
         int edited = 5 + gen.pick(21);
         gen.variables(vars, lengths, edited);
         Text f = gen.expr(3);
+        if (gen.chance(10))
+            f.add("  ");
         VariableFormulas stored = vars;
         stored[static_cast<std::size_t>(edited)] = f.s;
 
@@ -365,16 +403,41 @@ TEST(FormulaEvaluatorDifferential, AgreesWithAnIndependentModel)
             continue;
         }
         ++values;
+        blanks += f.s.find(' ') != std::string::npos;
         double got = e.failed ? NAN : parse(e.EQ);
-        bool ok = !e.failed && std::fabs(got - expected) <= 1e-12 * std::max(std::fabs(got), std::fabs(expected));
+        bool ok = !e.failed && same12(got, expected);
         if (!ok && ++failures <= 20)
             ADD_FAILURE() << where(f.s) << " gave " << e.caption << ", expected " << expected;
     }
     std::cout << "compared " << compared << " formulas: " << values << " values, " << messages
-              << " messages, " << failures << " disagreements\n";
+              << " messages (" << blanks << " values with blanks), " << failures
+              << " disagreements\n";
     EXPECT_GE(compared, 12000);
     EXPECT_GE(values, 6000);
     EXPECT_GE(messages, 500);
+    EXPECT_GE(blanks, 1000);
     EXPECT_EQ(seen.size(), 3u); // syntax, division by zero and self reference all drawn
     EXPECT_EQ(failures, 0);
+}
+
+// The comparison itself: 12 digits, no more and no fewer.
+TEST(FormulaEvaluatorDifferential, ComparesTwelveDigits)
+{
+    const struct {
+        double a, b;
+        bool same;
+    } rows[] = {
+        {0.0293883942996009, 0.029388394299630902, true}, // 13th digit only
+        {0.0293883942996, 0.0293883942997, false},        // 12th digit
+        {1.0000000000006, 0.9999999999994, true},         // across a boundary
+        {1.000000000006, 0.999999999994, false},
+        {123456789012.4, 123456789012.6, true},
+        {123456789012.4, 123456789013.6, false},
+        {-2.5, 2.5, false},
+        {0.0, 1e-300, false},
+    };
+    for (const auto& r : rows) {
+        EXPECT_EQ(same12(r.a, r.b), r.same) << r.a << " " << r.b;
+        EXPECT_EQ(same12(r.b, r.a), r.same) << r.b << " " << r.a;
+    }
 }
