@@ -314,12 +314,14 @@ public:
                                           "int", "log", "sin", "sqr", "tan"};
             t.add(mixedCase(names[pick(10)]) + "(");
             // Blanks where the rewriting takes them: before a lone number
-            // and at the end of the argument.
+            // and at the end of the argument, but not after a variable (its
+            // letter would take the blank that a variable at the end of the
+            // formula needs in the same pass).
             if (chance(15))
                 t.add(" " + number());
             else
                 t.add(expr(depth - 1));
-            if (chance(15))
+            if (chance(15) && !std::isalpha(static_cast<unsigned char>(t.s.back())))
                 t.add(" ");
             t.add(")");
         }

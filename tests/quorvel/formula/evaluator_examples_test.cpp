@@ -249,6 +249,10 @@ TEST(FormulaEvaluator, Variables)
         {"I*3", "文法エラー！"},
         {"3*I", "文法エラー！"},
         {"6/I", "文法エラー！0で除算"},
+        // A blank after a variable is its follower: the one at the end waits
+        // for the next pass, which never comes once its blank is gone.
+        {"Sin(g )+1", "1.5 "},
+        {"Sin(g )+G", "文法エラー！"},
         {"X(1)", "文法エラー！"},
         {"SinA(2)", "文法エラー！"},
     }, v);
