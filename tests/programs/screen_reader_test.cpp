@@ -45,6 +45,14 @@ TEST_F(ScreenReader, EverySumletWindowSaysWhatItShows)
         {"FILECTL", [](sumlet::Program& p, auto check) { choose(p.MENU_->MX11); check(*p.FILECTL_); }},
         {"SUMLET", [](sumlet::Program& p, auto check) { click(p.MENU_->Command8); check(*p.SUMLET_); }},
         {"SHUKEI", [](sumlet::Program& p, auto check) { click(p.MENU_->Command6); check(*p.SHUKEI_); }},
+        {"SHUKEI", [this](sumlet::Program& p, auto check) {   // results computed from a loaded file
+             click(p.MENU_->Command6);
+             writeFile("T.SUK", "2,\"NO\",4,5\r\n2,1\r\n4\r\n5\r\n101,3,500\r\n102,1,200\r\n101,2,800\r\n");
+             rec.answerNextFileDialog(dir.filePath("T.SUK"));
+             choose(p.SHUKEI_->M2);
+             EXPECT_EQ(p.SHUKEI_->G3.TextMatrix(1, 1), "101 ");
+             check(*p.SHUKEI_);
+         }},
         {"PRINT_1", [](sumlet::Program& p, auto check) {
              click(p.MENU_->Command6);
              p.PRINT_1_.Show();
@@ -144,12 +152,26 @@ TEST_F(KeypadReader, KeypadAndExplanationSayWhatTheyShow)
 
 TEST_F(KeypadReader, WindowsOpenedFromTheKeypadSayWhatTheyShow)
 {
-    struct Case { const char* form; forms::CommandButton quorvel::QUORVEL::*button; };
-    for (const Case c : {Case{"HIZUKE", &quorvel::QUORVEL::Command29}, Case{"SUUSIKI", &quorvel::QUORVEL::Command30}}) {
+    struct Case { const char* form; forms::CommandButton quorvel::QUORVEL::*button; std::function<void(quorvel::Program&)> then; };
+    const auto noMore = [](quorvel::Program&) {};
+    const Case cases[] = {
+        {"HIZUKE", &quorvel::QUORVEL::Command29, noMore},
+        {"SUUSIKI", &quorvel::QUORVEL::Command30, noMore},
+        {"SUUSIKI", &quorvel::QUORVEL::Command30, [](quorvel::Program& p) {   // a help panel open
+             forms::testing::clickToolbar(p.SUUSIKI_->Toolbar1, 4);
+             ASSERT_TRUE(p.SUUSIKI_->Picture1.isVisible());
+         }},
+        {"SUUSIKI", &quorvel::QUORVEL::Command30, [](quorvel::Program& p) {
+             click(p.SUUSIKI_->Command38);
+             ASSERT_TRUE(p.SUUSIKI_->Picture2.isVisible());
+         }},
+    };
+    for (const Case& c : cases) {
         SCOPED_TRACE(c.form);
         quorvel::Program p(rec, dir.path());
         p.QUORVEL_.Show();
         click((*p.QUORVEL_).*c.button);
+        c.then(p);
         forms::Form* shown = p.forms().activeForm();
         ASSERT_NE(shown, nullptr);
         EXPECT_EQ(shown->objectName(), c.form);

@@ -11,6 +11,7 @@
 #include <optional>
 #include <QSet>
 #include <QFile>
+#include <sys/stat.h>
 
 using forms::MsgResult;
 using forms::testing::chooseItem;
@@ -282,9 +283,17 @@ TEST_F(FormulaWindow, FormulaFilesOpenSaveAndRefuse)
     // Malformed files change nothing.
     QByteArray wrongLetter = setBytes({});
     wrongLetter.replace("\"C: \"", "\"D: \"");
-    for (const QByteArray& bad : {QByteArray("120,120,0,,,,\r\n"), wrongLetter, setBytes({}).left(100)}) {
-        writeBytes("bad.DAT", bad);
-        rec.answerNextFileDialog(dir.filePath("bad.DAT"));
+    // Nor do a FIFO and a folder, refused unread.
+    ASSERT_EQ(::mkfifo(dir.filePath("pipe.DAT").toLocal8Bit().constData(), 0644), 0);
+    ASSERT_TRUE(QDir(dir.path()).mkdir("folder.DAT"));
+    const std::pair<const char*, std::optional<QByteArray>> bads[] = {
+        {"bad.DAT", QByteArray("120,120,0,,,,\r\n")}, {"bad.DAT", wrongLetter}, {"bad.DAT", setBytes({}).left(100)},
+        {"pipe.DAT", std::nullopt}, {"folder.DAT", std::nullopt}};
+    for (const auto& [name, bad] : bads) {
+        SCOPED_TRACE(name);
+        if (bad)
+            writeBytes(name, *bad);
+        rec.answerNextFileDialog(dir.filePath(name));
         rec.answerNextMessage(MsgResult::OK);
         clickToolbar(f.Toolbar1, 1);
         EXPECT_EQ(rec.messages().back().text, "ﾌｧｲﾙを読み込めません！");
@@ -306,12 +315,25 @@ TEST_F(FormulaWindow, FormulaFilesOpenSaveAndRefuse)
     EXPECT_EQ(bytesOf("DATT.DAT"), datt);
     EXPECT_TRUE(f.isActiveForm());   // no activation re-read the variable file
 
-    // Saved as it was opened; the dialog asks before overwriting.
-    rec.answerNextFileDialog(dir.filePath("copy.DAT"));
-    clickToolbar(f.Toolbar1, 2);
-    EXPECT_TRUE(rec.fileDialogs().back().save);
-    EXPECT_TRUE(rec.fileDialogs().back().options.overwritePrompt);
-    EXPECT_EQ(bytesOf("copy.DAT"), bytesOf("set.DAT"));
+    // Saved as it was opened; the dialog asks before overwriting. A read-only
+    // file is refused with a warning and stays.
+    writeBytes("ro.DAT", "kept");
+    ASSERT_TRUE(QFile::setPermissions(dir.filePath("ro.DAT"), QFile::ReadOwner | QFile::ReadOther));
+    for (const auto& [name, saved] : {std::pair{"copy.DAT", true}, std::pair{"ro.DAT", false}}) {
+        SCOPED_TRACE(name);
+        const size_t messages = rec.messages().size();
+        if (!saved)
+            rec.answerNextMessage(MsgResult::OK);
+        rec.answerNextFileDialog(dir.filePath(name));
+        clickToolbar(f.Toolbar1, 2);
+        EXPECT_TRUE(rec.fileDialogs().back().save);
+        EXPECT_TRUE(rec.fileDialogs().back().options.overwritePrompt);
+        EXPECT_EQ(bytesOf(name), saved ? bytesOf("set.DAT") : QByteArray("kept"));
+        ASSERT_EQ(rec.messages().size(), messages + (saved ? 0 : 1));
+        if (!saved) {
+            EXPECT_EQ(rec.messages().back().text, "保存できませんでした！");
+        }
+    }
 
     // The next store writes the opened set into DATT.DAT.
     chooseItem(f.Combo1, 1);

@@ -52,6 +52,7 @@ TEST_F(SettingsTest, ReadsWhatTheFileHoldsAndKeepsOldValuesOfMissingFields)
         {"", old, old, old, old},                                 // empty file
         {"\"/unclosed,1,2,3\r\n", old, old, old, old},            // malformed
         {"a\"b,1,2,3\r\n", old, old, old, old},                   // a quote outside quotes
+        {"120,120,0,a\"b,,,\r\n", 120, 120, 0, old},
         {"\"/q\",1,x\"y\",3\r\n", "/q", 1, old, old},
         {"\"\xCA\xDF\xBD\",1,2,3\r\n", "ﾊﾟｽ", 1, 2, 3},           // code page 932
     };

@@ -7,6 +7,10 @@
 #include <tuple>
 #include <vector>
 
+#include <sys/stat.h>
+
+#include <QDir>
+#include <QFile>
 #include <QPoint>
 #include <QStringList>
 
@@ -305,11 +309,12 @@ TEST_F(ResultsTest, SaveIsRefusedUntilComputedAndFailuresAreReported)
     choose(f.M3);
     EXPECT_EQ(rec.messages().size(), 2u);
 
-    // A folder that does not exist, then key captions the file cannot hold:
-    // warned, and the old file stays.
+    // A folder that does not exist, a read-only file, then key captions the
+    // file cannot hold: warned, and the old file stays.
     writeSuk("keep.SUK", kExampleFile);
+    ASSERT_TRUE(QFile::setPermissions(writeSuk("ro.SUK", kExampleFile), QFile::ReadOwner | QFile::ReadOther));
     const std::vector<std::pair<const char*, const char*>> saves = {
-        {"担当者NO", "none/a.SUK"}, {"担当\"NO", "keep.SUK"}, {"店😀", "keep.SUK"}};
+        {"担当者NO", "none/a.SUK"}, {"担当者NO", "ro.SUK"}, {"担当\"NO", "keep.SUK"}, {"店😀", "keep.SUK"}};
     for (const auto& [key, file] : saves) {
         tally().KeyName = key;
         answerBoxes(1);
@@ -317,8 +322,9 @@ TEST_F(ResultsTest, SaveIsRefusedUntilComputedAndFailuresAreReported)
         choose(f.M3);
         EXPECT_EQ(rec.messages().back().text, "保存できませんでした！") << key;
     }
-    EXPECT_EQ(rec.messages().size(), 5u);
+    EXPECT_EQ(rec.messages().size(), 6u);
     EXPECT_EQ(fileBytes(QStringLiteral("keep.SUK")), kExampleFile);
+    EXPECT_EQ(fileBytes(QStringLiteral("ro.SUK")), kExampleFile);
 }
 
 // Files loaded over a computed tally: bad ones change nothing and warn, sound
@@ -347,12 +353,16 @@ TEST_F(ResultsTest, LoadedFilesShowOrChangeNothing)
         {"long.SUK", kExampleFile + "103,1,1\r\n"},
         {"text.SUK", "1,\"x\",4,4\r\n1\r\n4\r\n1,2,three\r\n"},
         {"missing.SUK", std::nullopt},
+        {"pipe.SUK", std::nullopt},   // a FIFO: refused without waiting for a writer
+        {"folder.SUK", std::nullopt},
         // No period ever confirmed, one empty month.
         {"noperiod.SUK", "1,\"NO\",,0\r\n0\r\n0\r\n", {head, "1 |||"}, {head}, {head}, " / /0 /0 //0/0/0 /0 "},
         // Month 1 empty; the compute still takes month 2.
         {"empty1.SUK", "2,\"NO\",4,5\r\n0,2\r\n4\r\n5\r\n7,1,1000\r\n7,2,50\r\n", {head, "1 |||"}, {head},
          {head, "1 |7 |3 |1,050 "}, "4 /5 /0 /0 /4/5/4/3 /1,050 "},
     };
+    ASSERT_EQ(::mkfifo(dir.filePath("pipe.SUK").toLocal8Bit().constData(), 0644), 0);
+    ASSERT_TRUE(QDir(dir.path()).mkdir("folder.SUK"));
     for (const Load& l : loads) {
         SCOPED_TRACE(l.name);
         const QStringList before = state();
