@@ -2,8 +2,10 @@
 
 #include "forms/form.h"
 #include "forms/units.h"
+#include "runtime/safe_save.h"
 
 #include <QApplication>
+#include <QBuffer>
 #include <QClipboard>
 #include <QDir>
 #include <QEventLoop>
@@ -16,6 +18,7 @@
 #include <QMessageBox>
 #include <QSpacerItem>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QProcess>
@@ -40,7 +43,8 @@ const QImage& measureDevice()
     return img;
 }
 
-bool renderTo(QPrinter& pr, const PrintDocument& doc, QString& error)
+template <class Device>
+bool renderTo(Device& pr, const PrintDocument& doc, QString& error)
 {
     pr.setPageOrientation(doc.orientation == Orientation::Landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
     QPainter p;
@@ -97,15 +101,25 @@ double QtPrinter::textHeightTwips(const QString& fontName, double size, bool bol
 
 bool QtPrinter::renderPdf(const PrintDocument& doc, const QString& file, QString& error)
 {
-    QPrinter pr(QPrinter::HighResolution);
-    pr.setOutputFormat(QPrinter::PdfFormat);
-    pr.setOutputFileName(file);
-    pr.setResolution(600);
-    pr.setPageSize(QPageSize(QPageSize::A4));
-    pr.setCreator(QStringLiteral("forms"));
-    if (!renderTo(pr, doc, error)) return false;
-    const QFileInfo fi(file);
-    if (!fi.exists() || fi.size() == 0) {
+    // Rendered in memory, then saved like every other file: a read-only
+    // file, a link or a failed write never costs the old file.
+    QPrinter layout(QPrinter::HighResolution);
+    layout.setOutputFormat(QPrinter::PdfFormat);
+    layout.setPageSize(QPageSize(QPageSize::A4));
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter pdf(&buffer);
+        pdf.setResolution(600);
+        pdf.setPageLayout(layout.pageLayout());
+        pdf.setCreator(QStringLiteral("forms"));
+        if (!renderTo(pdf, doc, error)) return false;
+    }
+    const QByteArray& bytes = buffer.data();
+    const runtime::SaveResult saved =
+        bytes.isEmpty() ? runtime::SaveResult{false, "nothing rendered"}
+                        : runtime::saveFile(file.toStdString(), std::string_view(bytes.constData(), size_t(bytes.size())));
+    if (!saved) {
         error = QStringLiteral("ファイルに書き込めません: ") + file;
         return false;
     }

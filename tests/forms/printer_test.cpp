@@ -4,9 +4,12 @@
 #include "forms/testing/form_test.h"
 #include "qt_print.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QStandardPaths>
+#include <functional>
 
 namespace {
 
@@ -187,12 +190,45 @@ TEST_F(QtPrinterTest, CancelledFileDialogPrintsNothing)
     EXPECT_TRUE(QDir(dir.path()).entryList(QDir::Files).isEmpty());
 }
 
+// A file that cannot be written fails and stays as it was; a link stays a
+// link and its target gets the pages.
 TEST_F(QtPrinterTest, UnwritableFileIsAFailure)
 {
-    rec.answerNextFileDialog(dir.filePath("missing-folder/out.pdf"));
-    printJapanesePages();
-    EXPECT_EQ(printer.EndDoc(), PrintOutcome::Failed);
-    EXPECT_FALSE(printer.errorText().isEmpty());
+    const auto plain = [&](const char* name, QFile::Permissions mode) {
+        QFile f(dir.filePath(name));
+        EXPECT_TRUE(f.open(QIODevice::WriteOnly) && f.write("old") == 3);
+        f.close();
+        EXPECT_TRUE(f.setPermissions(mode));
+    };
+    const struct Row {
+        const char* name;
+        std::function<void()> prepare;
+        const char* target;   // the file the dialog answers
+        const char* landed;   // where the pages go; nullptr when refused
+    } rows[] = {
+        {"missing folder", [] {}, "missing-folder/out.pdf", nullptr},
+        {"read-only file", [&] { plain("ro.pdf", QFile::ReadOwner | QFile::ReadOther); }, "ro.pdf", nullptr},
+        {"a folder", [&] { QDir(dir.path()).mkdir("dir.pdf"); }, "dir.pdf", nullptr},
+        {"link to a missing file", [&] { QFile::link("new.pdf", dir.filePath("link.pdf")); }, "link.pdf", "new.pdf"},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.name);
+        r.prepare();
+        rec.answerNextFileDialog(dir.filePath(r.target));
+        printJapanesePages();
+        EXPECT_EQ(printer.EndDoc(), r.landed ? PrintOutcome::Printed : PrintOutcome::Failed);
+        EXPECT_EQ(printer.errorText().isEmpty(), r.landed != nullptr);
+        QFile file(dir.filePath(r.landed ? r.landed : r.target));
+        if (r.landed) {
+            EXPECT_TRUE(QFileInfo(dir.filePath(r.target)).isSymLink());
+            ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+            EXPECT_TRUE(file.readAll().startsWith("%PDF"));
+        } else if (QFileInfo(file).isFile()) {
+            ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+            EXPECT_EQ(file.readAll(), "old");
+        }
+    }
+    EXPECT_FALSE(QFileInfo::exists(dir.filePath("missing-folder")));
 }
 
 } // namespace
