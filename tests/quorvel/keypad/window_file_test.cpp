@@ -92,18 +92,39 @@ TEST(WindowFile, FailedReadChangesNothing)
     EXPECT_EQ(s.WindowSpare1.text(), "kept");
 }
 
+// Files that can be neither read nor replaced: the start takes the defaults
+// without waiting on them, and they stay as they are.
 TEST(WindowFile, UnwritableFileIsSkipped)
 {
-    QTemporaryDir dir;
-    const fs::path blocker = fs::path(dir.path().toStdString()) / "plain-file";
-    writeBytes(blocker, "x");
-    const fs::path file = blocker / "LCTDX.DAT"; // its folder is a file
-    Shared s;
-    quorvel::loadWindowFile(s, file);
-    EXPECT_EQ(s.FormLeft.num(), 120);
-    EXPECT_EQ(s.BigLayout.num(), 0);
-    EXPECT_FALSE(quorvel::WriteWindowFile(s, file));
-    EXPECT_EQ(readBytes(blocker), "x");
+    const struct Row {
+        const char* name;
+        fs::file_type type;   // what stays at the path
+    } rows[] = {{"its folder is a file", fs::file_type::not_found},
+                {"a FIFO", fs::file_type::fifo},
+                {"a folder", fs::file_type::directory}};
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.name);
+        QTemporaryDir dir;
+        const fs::path top = dir.path().toStdString();
+        fs::path file = top / "LCTDX.DAT";
+        if (r.type == fs::file_type::not_found) {
+            writeBytes(top / "plain-file", "x");
+            file = top / "plain-file" / "LCTDX.DAT";
+        } else if (r.type == fs::file_type::fifo) {
+            ASSERT_EQ(::mkfifo(file.c_str(), 0644), 0);
+        } else {
+            fs::create_directory(file);
+        }
+        Shared s;
+        quorvel::loadWindowFile(s, file);
+        EXPECT_EQ(s.FormLeft.num(), 120);
+        EXPECT_EQ(s.BigLayout.num(), 0);
+        EXPECT_FALSE(quorvel::WriteWindowFile(s, file));
+        EXPECT_EQ(fs::symlink_status(file).type(), r.type);
+        if (r.type == fs::file_type::not_found) {
+            EXPECT_EQ(readBytes(top / "plain-file"), "x");
+        }
+    }
 }
 
 // A file in a read-only program folder is read while the fallback folder has
