@@ -62,7 +62,7 @@ SaveResult saveFile(const fs::path& target, std::string_view bytes, SaveStep fai
         // No write bit at all marks a read-only file, for root as well.
         if ((old.st_mode & 0222) == 0 || ::access(path.c_str(), W_OK) != 0)
             return failure(path.string() + " is read-only");
-        mode = old.st_mode & 07777;
+        mode = old.st_mode & 0777;
     } else if (errno != ENOENT) {
         return failure("cannot save " + path.string() + ": " + systemError(errno));
     } else {
@@ -98,7 +98,8 @@ SaveResult saveFile(const fs::path& target, std::string_view bytes, SaveStep fai
     }
     if (failAt == SaveStep::Write)
         return abandon(std::string("cannot write ") + tempName + ": " + simulated);
-    ::fchmod(fd, mode);
+    // Where the file system keeps no permissions the new file keeps its own.
+    (void)::fchmod(fd, mode);
     if (failAt == SaveStep::Flush)
         return abandon(std::string("cannot write ") + tempName + ": " + simulated);
     if (::fsync(fd) != 0)

@@ -103,6 +103,12 @@ TEST_F(SafeSave, KeepsPermissions)
     struct stat st {};
     ASSERT_EQ(::stat(target.c_str(), &st), 0);
     EXPECT_EQ(st.st_mode & 07777, 0640u);
+
+    // A data file does not inherit set-id or sticky bits.
+    ::chmod(target.c_str(), 06755);
+    ASSERT_TRUE(saveFile(target, "c"));
+    ASSERT_EQ(::stat(target.c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 07777, 0755u);
 }
 
 // Each row prepares a target; the save either writes `file` (the path the
