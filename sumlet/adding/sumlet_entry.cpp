@@ -1,6 +1,7 @@
 // The adding machine's entry line, clear and copy.
 #include "sumlet/adding/sumlet_form.h"
 
+#include "forms/formatted.h"
 #include "runtime/format.h"
 #include "sumlet/adding/entry_line.h"
 #include "sumlet/adding/tape.h"
@@ -10,14 +11,7 @@
 
 namespace sumlet {
 
-namespace {
-
-QString fmt(double v, const char* pattern)
-{
-    return QString::fromStdString(runtime::Format(v, pattern));
-}
-
-} // namespace
+using forms::formatted;
 
 void SUMLET::Text1_Change()
 {
@@ -51,7 +45,7 @@ void SUMLET::Text1_KeyPress(int& KeyAscii)
     t.record(p.value);
     if (t.EntryCount > 9)
         G.setTopRow(t.EntryCount - 9);
-    G.setTextMatrix(t.EntryCount, 1, fmt(p.value, "#,0.###### "));
+    G.setTextMatrix(t.EntryCount, 1, formatted(p.value, "#,0.###### "));
     showTotals();
     Text1.setText(QString());
     Label1.setCaption(QString());
@@ -62,10 +56,10 @@ void SUMLET::Text1_KeyPress(int& KeyAscii)
 void SUMLET::showTotals()
 {
     const AddingTape& t = prog.shared.tape;
-    Label2.setCaption(fmt(t.EntryTotal, "#,0.###### "));
-    Label5.setCaption(fmt(t.EntryCount, "#0 "));
-    G.setTextMatrix(1, 2, QStringLiteral("件数＝") + fmt(t.EntryCount, "0"));
-    G.setTextMatrix(2, 2, QStringLiteral("合計＝") + fmt(t.EntryTotal, "0.######"));
+    Label2.setCaption(formatted(t.EntryTotal, "#,0.###### "));
+    Label5.setCaption(formatted(t.EntryCount, "#0 "));
+    G.setTextMatrix(1, 2, QStringLiteral("件数＝") + formatted(t.EntryCount, "0"));
+    G.setTextMatrix(2, 2, QStringLiteral("合計＝") + formatted(t.EntryTotal, "0.######"));
 }
 
 void SUMLET::Command2_Click() { clearTape(); }
@@ -81,8 +75,8 @@ void SUMLET::clearTape()
     Label2.setCaption(QString());
     Label5.setCaption(QString());
     G.setTopRow(1);
-    Label4.setCaption(fmt(before.total, "#,0.###### "));
-    Label6.setCaption(fmt(before.count, "###0 "));
+    Label4.setCaption(formatted(before.total, "#,0.###### "));
+    Label6.setCaption(formatted(before.count, "###0 "));
     Beep();
     Text1.SetFocus();
 }

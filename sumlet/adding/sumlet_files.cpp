@@ -1,6 +1,7 @@
 // The adding machine's tape files: open and save.
 #include "sumlet/adding/sumlet_form.h"
 
+#include "forms/formatted.h"
 #include "runtime/format.h"
 #include "runtime/safe_save.h"
 #include "sumlet/adding/tape.h"
@@ -49,7 +50,7 @@ void SUMLET::M11_Click()
     for (int k = 1; k <= rows; ++k)
         G.setTextMatrix(k, 1, QString());
     for (int k = 1; k <= t.EntryCount && k <= rows; ++k)
-        G.setTextMatrix(k, 1, QString::fromStdString(runtime::Format(t.value(k), "#,0.###### ")));
+        G.setTextMatrix(k, 1, forms::formatted(t.value(k), "#,0.###### "));
     Beep();
     showTotals();
     Label4.setCaption(QString());

@@ -1,5 +1,6 @@
 #include "sumlet/adding/sumlet_form.h"
 
+#include "forms/formatted.h"
 #include "runtime/format.h"
 #include "sumlet/adding/adding_pictures.h"
 #include "sumlet/adding/insatsu_form.h"
@@ -202,7 +203,7 @@ void SUMLET::Form_Activate()
     G.setRows(rows + 1);
     G.setCols(3);
     for (int k = 1; k <= rows; ++k)
-        G.setTextMatrix(k, 0, QString::fromStdString(runtime::Format(k, "#0 ")));
+        G.setTextMatrix(k, 0, forms::formatted(k, "#0 "));
 
     prog.shared.WorkStr = addingGuideText().toStdString();
     Label3.setCaption(QString::fromStdString(prog.shared.WorkStr));

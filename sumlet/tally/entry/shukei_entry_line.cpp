@@ -1,6 +1,7 @@
 // The entry line Text3 / Text4 / Text5 over the entry grid G1.
 #include "sumlet/tally/shukei_form.h"
 
+#include "forms/formatted.h"
 #include "runtime/format.h"
 #include "runtime/number_text.h"
 #include "sumlet/program.h"
@@ -9,12 +10,12 @@
 
 namespace sumlet {
 
+using forms::formatted;
+
 namespace {
 
 constexpr int VisibleRows = 10;
 constexpr int KeyLeft = 37, KeyUp = 38, KeyRight = 39, KeyDown = 40;
-
-QString fmt(double v, const char* pattern) { return QString::fromStdString(runtime::Format(v, pattern)); }
 
 double lineTop(double onScreen) { return onScreen * 240 + 660; }
 
@@ -136,7 +137,7 @@ void SHUKEI::Text3_KeyPress(int& KeyAscii)
         closeWithStar();
         return;
     }
-    G1.setText(fmt(value, "#0 "));
+    G1.setText(formatted(value, "#0 "));
     Text3.setText(QString());
     Text4.SetFocus();
 }
@@ -146,7 +147,7 @@ void SHUKEI::Text4_KeyPress(int& KeyAscii)
     double value = 0;
     if (!takeEntry(Text4, 2, KeyAscii, value))
         return;
-    G1.setText(fmt(value, "#0 "));
+    G1.setText(formatted(value, "#0 "));
     Text4.setText(QString());
     showCountTotal();
     Text5.SetFocus();
@@ -157,7 +158,7 @@ void SHUKEI::Text5_KeyPress(int& KeyAscii)
     double value = 0;
     if (!takeEntry(Text5, 3, KeyAscii, value))
         return;
-    G1.setText(fmt(value, "#,0 "));
+    G1.setText(formatted(value, "#,0 "));
     Text5.setText(QString());
     lineDown(false);
     showAmountTotal();
@@ -170,7 +171,7 @@ void SHUKEI::showCountTotal()
     const int rows = maxInputRows();
     for (int r = 1; r <= rows; ++r)
         sum += runtime::valOr0(G1.TextMatrix(r, 2).toStdString());
-    Label24.setCaption(fmt(sum, "# "));
+    Label24.setCaption(formatted(sum, "# "));
 }
 
 void SHUKEI::showAmountTotal()
@@ -179,7 +180,7 @@ void SHUKEI::showAmountTotal()
     const int rows = maxInputRows();
     for (int r = 1; r <= rows; ++r)
         sum += runtime::cellWholeNumber(G1.TextMatrix(r, 3).toStdString());
-    Label25.setCaption(fmt(sum, "#,0 "));
+    Label25.setCaption(formatted(sum, "#,0 "));
 }
 
 // "*" in the key box: the rows above the line are the month's rows; the

@@ -2,6 +2,7 @@
 // the months of the period.
 #include "sumlet/tally/shukei_form.h"
 
+#include "forms/formatted.h"
 #include "runtime/format.h"
 #include "runtime/number_text.h"
 #include "sumlet/program.h"
@@ -10,9 +11,9 @@
 
 namespace sumlet {
 
-namespace {
+using forms::formatted;
 
-QString fmt(double v, const char* pattern) { return QString::fromStdString(runtime::Format(v, pattern)); }
+namespace {
 
 bool isMonth(int k) { return TallyData::isMonth(k); }
 
@@ -95,20 +96,20 @@ void SHUKEI::ShowEntryMonth(int m)
         counts += t.inCount(m, i).num();
         amounts += t.inAmount(m, i).num();
     }
-    Label24.setCaption(fmt(counts, "0 "));
-    Label25.setCaption(fmt(amounts, "#,0 "));
+    Label24.setCaption(formatted(counts, "0 "));
+    Label25.setCaption(formatted(amounts, "#,0 "));
     const int stored = std::clamp(static_cast<int>(t.monthRows(m).num()), 0, maxInputRows());
     for (int i = 1; i <= stored; ++i) {
-        G1.setTextMatrix(i, 1, fmt(t.inKey(m, i).num(), "0 "));
-        G1.setTextMatrix(i, 2, fmt(t.inCount(m, i).num(), "0 "));
-        G1.setTextMatrix(i, 3, fmt(t.inAmount(m, i).num(), "#,0 "));
+        G1.setTextMatrix(i, 1, formatted(t.inKey(m, i).num(), "0 "));
+        G1.setTextMatrix(i, 2, formatted(t.inCount(m, i).num(), "0 "));
+        G1.setTextMatrix(i, 3, formatted(t.inAmount(m, i).num(), "#,0 "));
     }
     if (stored > 0) {
         G1.setRow(stored);
         G1.setCol(3);
     }
     t.CurMonth = m;
-    Label20.setCaption(fmt(t.MonthNo.num(m), "# "));
+    Label20.setCaption(formatted(t.MonthNo.num(m), "# "));
 }
 
 // After a stored month is shown the entry line stands on row 1 of the
@@ -136,7 +137,7 @@ void SHUKEI::Command2_Click()
     const int j = static_cast<int>(t.CurMonth.num());
     if (j >= 1 && j <= 5)
         t.ShownRows = t.MonthRows[j + 1];
-    Label20.setCaption(fmt(t.MonthNo.num(j), "# "));
+    Label20.setCaption(formatted(t.MonthNo.num(j), "# "));
     if (j >= 1 && j <= 5 && monthHasRows(j + 1)) {
         ShowEntryMonth(j + 1);
         entryLineToTop();

@@ -2,6 +2,7 @@
 // grid headings and the period boxes.
 #include "sumlet/tally/shukei_form.h"
 
+#include "forms/formatted.h"
 #include "runtime/format.h"
 #include "runtime/number_text.h"
 #include "sumlet/program.h"
@@ -12,12 +13,12 @@
 
 namespace sumlet {
 
+using forms::formatted;
+
 namespace {
 
 const QString NoPeriod = QStringLiteral("** ");
 constexpr int Capacity = 500;
-
-QString fmt(double v, const char* pattern) { return QString::fromStdString(runtime::Format(v, pattern)); }
 
 void columnsAndAlignment(forms::FlexGrid& g, std::initializer_list<double> widths)
 {
@@ -52,7 +53,7 @@ void SHUKEI::Form_Activate()
     writeHeadingRow(G1, QStringLiteral("回数"));
     G1.setCol(0);
     for (int r = 1; r <= Capacity; ++r)
-        G1.setTextMatrix(r, 0, fmt(r, "# "));
+        G1.setTextMatrix(r, 0, formatted(r, "# "));
     columnsAndAlignment(G2, {540, 900, 600, 1590});
     columnsAndAlignment(G3, {540, 900, 600, 1590});
 
@@ -102,7 +103,7 @@ void SHUKEI::chooseKey(bool byEnter)
     }
     TallyData& t = tally();
     t.KeyName = caption.toStdString();
-    Label20.setCaption(t.StartMonth.num() > 0 ? fmt(t.StartMonth.num(), "# ") : NoPeriod);
+    Label20.setCaption(t.StartMonth.num() > 0 ? formatted(t.StartMonth.num(), "# ") : NoPeriod);
     prog.shared.WorkStr = keyHint(caption, byEnter).toStdString();
     Label23.setCaption(QString::fromStdString(prog.shared.WorkStr));
     G1.setCol(1);
@@ -137,7 +138,7 @@ void SHUKEI::G1C()
     G1.setCol(0);
     const int rows = maxInputRows();
     for (int r = 1; r <= rows; ++r)
-        G1.setTextMatrix(r, 0, fmt(r, "0 "));
+        G1.setTextMatrix(r, 0, formatted(r, "0 "));
     G1.setRow(rows);
 }
 
@@ -181,7 +182,7 @@ void SHUKEI::Text1_KeyPress(int& KeyAscii)
         Combo1.SetFocus();
         return;
     }
-    Label2.setCaption(fmt(t.StartMonth.num(), "# "));
+    Label2.setCaption(formatted(t.StartMonth.num(), "# "));
     Text2.SetFocus();
 }
 
@@ -200,7 +201,7 @@ void SHUKEI::Text2_KeyPress(int& KeyAscii)
         Text2.setText(QString());
         return;
     }
-    Label3.setCaption(fmt(v.value, "# "));
+    Label3.setCaption(formatted(v.value, "# "));
     Text2.setText(QString());
     t.MonthCount = p.monthCount;
     t.MonthNo.redim(p.monthCount);

@@ -5,12 +5,15 @@
 
 #include <algorithm>
 
+#include "forms/formatted.h"
 #include "runtime/format.h"
 #include "runtime/number_text.h"
 #include "sumlet/tally/engine/tally_rows.h"
 #include "sumlet/tally/print/print_page.h"
 
 namespace sumlet {
+
+using forms::formatted;
 
 namespace {
 
@@ -19,8 +22,6 @@ using tally_print::PageUnits;
 constexpr int RowsPerBlock = 60;
 constexpr int RowsPerPage = 3 * RowsPerBlock;
 constexpr double BlockStep = 38;
-
-QString fmt(double v, const char* pattern) { return QString::fromStdString(runtime::Format(v, pattern)); }
 
 // Top of an item on line L (line pitch 1.2 h).
 double lineY(double L) { return 1.2 * L; }
@@ -49,7 +50,7 @@ void printPageHead(PageUnits& u, const TallyData& t, const Month& m)
 {
     u.text(6, lineY(2),
            QString::fromStdString(runtime::Str(t.MonthNo.num(m.index))) + QStringLiteral(" 月度　　合計：　")
-               + fmt(m.count, "0") + QStringLiteral("件　　　") + fmt(m.amount, "#,0") + QStringLiteral("円"),
+               + formatted(m.count, "0") + QStringLiteral("件　　　") + formatted(m.amount, "#,0") + QStringLiteral("円"),
            true);
     const QString key = QString::fromStdString(t.KeyName.text());
     for (int b = 0; b < 3; ++b) {
@@ -64,10 +65,10 @@ void printPageHead(PageUnits& u, const TallyData& t, const Month& m)
 void printRow(PageUnits& u, const TallyData& t, int i, long j, double c, int blockLine)
 {
     const double y = lineY(4 + blockLine);
-    u.right(c, 4, y, fmt(double(j), "0"), false, QStringLiteral(":"));
-    u.right(c + 6, 7, y, fmt(t.InKey[i].num(j), "0"));
-    u.right(c + 14, 5, y, fmt(t.InCount[i].num(j), "0"));
-    u.right(c + 20, 12, y, fmt(t.InAmount[i].num(j), "#,0"), true);
+    u.right(c, 4, y, formatted(double(j), "0"), false, QStringLiteral(":"));
+    u.right(c + 6, 7, y, formatted(t.InKey[i].num(j), "0"));
+    u.right(c + 14, 5, y, formatted(t.InCount[i].num(j), "0"));
+    u.right(c + 20, 12, y, formatted(t.InAmount[i].num(j), "#,0"), true);
 }
 
 void ruleHeader(PageUnits& u)

@@ -1,5 +1,6 @@
 #include "sumlet/tally/print/ichiran_form.h"
 
+#include "forms/formatted.h"
 #include "runtime/format.h"
 #include "sumlet/program.h"
 #include "sumlet/shell/program_commands.h"
@@ -7,13 +8,13 @@
 
 namespace sumlet {
 
+using forms::formatted;
+
 namespace {
 
 constexpr quint32 ListBack = 0x00FF8080;
 constexpr int Centred = 4;
 constexpr int RightCentred = 7;
-
-QString fmt(double v, const char* pattern) { return QString::fromStdString(runtime::Format(v, pattern)); }
 
 } // namespace
 
@@ -81,7 +82,7 @@ void ICHIRAN::Form_Activate()
     G4.setTextMatrix(0, 1, QString::fromStdString(t.KeyName.text()));
     for (int k = 1; k <= M; ++k) {
         G4.setTextMatrix(0, 2 * k, QStringLiteral("件数"));
-        G4.setTextMatrix(0, 2 * k + 1, fmt(t.MonthNo.num(k), "0") + QStringLiteral("月金額"));
+        G4.setTextMatrix(0, 2 * k + 1, formatted(t.MonthNo.num(k), "0") + QStringLiteral("月金額"));
     }
     G4.setTextMatrix(0, periodCount, QStringLiteral("件数"));
     G4.setTextMatrix(0, periodCount + 1, QStringLiteral("合計金額"));
@@ -90,7 +91,7 @@ void ICHIRAN::Form_Activate()
     G4.setTextMatrix(totals, 0, QString());
     G4.setTextMatrix(totals, 1, QStringLiteral("合　計　"));
     for (int r = 1; r <= keys; ++r) {
-        G4.setTextMatrix(r, 0, fmt(r, "0 "));
+        G4.setTextMatrix(r, 0, formatted(r, "0 "));
         G4.setTextMatrix(r, 1, tallyCellText(t.ResultTable.get(2, r), "0 "));
         for (int k = 1; k <= M; ++k) {
             G4.setTextMatrix(r, 2 * k, tallyCellText(t.ResultTable.get(2 * k + 1, r), "0 "));

@@ -1,6 +1,7 @@
 #include "sumlet/tally/print/print_page.h"
 
 #include "forms/form.h"
+#include "forms/formatted.h"
 #include "sumlet/program.h"
 #include "sumlet/tally/print/tally_print.h"
 
@@ -88,7 +89,7 @@ QString tallyCellText(const runtime::Value& v, const char* pattern)
 {
     if (v.isEmpty())
         return QString();
-    return QString::fromStdString(runtime::Format(v.num(), pattern));
+    return forms::formatted(v, pattern);
 }
 
 bool reportPrint(forms::Form& caller, forms::PrintOutcome outcome)

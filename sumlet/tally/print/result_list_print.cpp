@@ -6,17 +6,18 @@
 #include <algorithm>
 #include <cmath>
 
+#include "forms/formatted.h"
 #include "runtime/format.h"
 #include "runtime/number_text.h"
 #include "sumlet/tally/print/print_page.h"
 
 namespace sumlet {
 
+using forms::formatted;
+
 namespace {
 
 using tally_print::PageUnits;
-
-QString fmt(double v, const char* pattern) { return QString::fromStdString(runtime::Format(v, pattern)); }
 
 // One row of value fields (a key row or the totals row) at height y. Each
 // field is (value, pattern); months k = 1..M, then the period.
@@ -42,7 +43,7 @@ void printHeading(PageUnits& u, const TallyData& t, int M, int pageNo, const QSt
            QStringLiteral("PG:") + QString::fromStdString(runtime::Str(pageNo)) + QStringLiteral("/") + pageCount,
            true);
     for (int k = 1; k <= M; ++k)
-        u.text(19 * k + 16.5, 3.0, fmt(t.MonthNo.num(k), "0") + QStringLiteral("月度"));
+        u.text(19 * k + 16.5, 3.0, formatted(t.MonthNo.num(k), "0") + QStringLiteral("月度"));
     u.text(19 * M + 36, 3.0, QStringLiteral("合　　計"), true);
 
     u.text(13, 4.5, QStringLiteral("NO"));
@@ -58,7 +59,7 @@ void printHeading(PageUnits& u, const TallyData& t, int M, int pageNo, const QSt
 void printKeyRow(PageUnits& u, const TallyData& t, int M, int r, int pageLine)
 {
     const double y = 1.2 * pageLine + 4.8;
-    u.right(11, 4, y, fmt(r, "0"));
+    u.right(11, 4, y, formatted(r, "0"));
     u.right(14, 11, y, tallyCellText(t.ResultTable.get(2, r), "0"));
     RowValues v;
     for (int k = 1; k <= M; ++k) {
@@ -121,7 +122,7 @@ forms::PrintOutcome PrintResultList(forms::Printer& printer, const TallyData& t,
 
     int lastKey = keys > keysPerPage ? keysPerPage : keys;
     int firstKey = 1;
-    const QString pageCount = fmt(std::floor(double(keys) / keysPerPage + 0.99), "0");
+    const QString pageCount = formatted(std::floor(double(keys) / keysPerPage + 0.99), "0");
     for (int pageNo = 1;; ++pageNo) {
         printHeading(u, t, M, pageNo, pageCount);
         int pageLine = 0;

@@ -3,20 +3,14 @@
 #include <limits>
 
 #include "forms/flex_grid.h"
+#include "forms/formatted.h"
 #include "forms/services.h"
 #include "runtime/format.h"
 #include "sumlet/tally/engine/tally_rows.h"
 
 namespace sumlet {
 
-namespace {
-
-QString fmt(const runtime::Value& v, const char* pattern)
-{
-    return QString::fromStdString(runtime::Format(v.num(), pattern));
-}
-
-} // namespace
+using forms::formatted;
 
 void alignResultGrid(forms::FlexGrid& g)
 {
@@ -34,10 +28,10 @@ void fillResultRows(forms::FlexGrid& g, const runtime::ValueArray& key, const ru
     const long rows = tally_detail::loopBound(n, std::numeric_limits<int>::max() - 1);
     g.setRows(static_cast<int>(rows) + 1);
     for (int r = 1; r <= rows; ++r) {
-        g.setTextMatrix(r, 0, QString::fromStdString(runtime::Format(r, "0 ")));
-        g.setTextMatrix(r, 1, fmt(key.get(r), "0 "));
-        g.setTextMatrix(r, 2, fmt(count.get(r), "0 "));
-        g.setTextMatrix(r, 3, fmt(amount.get(r), "#,0 "));
+        g.setTextMatrix(r, 0, formatted(r, "0 "));
+        g.setTextMatrix(r, 1, formatted(key.get(r), "0 "));
+        g.setTextMatrix(r, 2, formatted(count.get(r), "0 "));
+        g.setTextMatrix(r, 3, formatted(amount.get(r), "#,0 "));
     }
 }
 

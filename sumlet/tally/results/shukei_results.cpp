@@ -4,6 +4,7 @@
 
 #include <filesystem>
 
+#include "forms/formatted.h"
 #include "runtime/format.h"
 #include "runtime/safe_save.h"
 #include "sumlet/program.h"
@@ -16,12 +17,9 @@
 
 namespace sumlet {
 
-namespace {
+using forms::formatted;
 
-QString fmt(const runtime::Value& v, const char* pattern)
-{
-    return QString::fromStdString(runtime::Format(v.num(), pattern));
-}
+namespace {
 
 // A number as plain text, as a label takes a value without a pattern.
 QString plain(const runtime::Value& v)
@@ -56,8 +54,8 @@ void SHUKEI::Command1_Click()
     fillResultRows(G3, t.AllKey, t.AllCount, t.AllAmount, t.KeyCount);
     Label10.setCaption(plain(t.StartMonth));
     Label11.setCaption(plain(t.EndMonth));
-    Label18.setCaption(fmt(t.GrandCount, "0 "));
-    Label17.setCaption(fmt(t.GrandAmount, "#,0 "));
+    Label18.setCaption(formatted(t.GrandCount, "0 "));
+    Label17.setCaption(formatted(t.GrandAmount, "#,0 "));
     Frame3.setEnabled(true);
     Command10.setEnabled(true);
     Command8.setEnabled(true);
@@ -92,8 +90,8 @@ void SHUKEI::ShowResultMonth(int m)
         return;
     fillResultRows(G2, t.ResKey[m], t.ResCount[m], t.ResAmount[m], t.ResultRows[m]);
     Label8.setCaption(plain(t.MonthNo.get(m)));
-    Label15.setCaption(fmt(t.MonthCountSum.get(m), "0 "));
-    Label16.setCaption(fmt(t.MonthAmountSum.get(m), "#,0 "));
+    Label15.setCaption(formatted(t.MonthCountSum.get(m), "0 "));
+    Label16.setCaption(formatted(t.MonthAmountSum.get(m), "#,0 "));
 }
 
 void SHUKEI::Command10_Click()
@@ -189,9 +187,9 @@ void SHUKEI::LoadTallyFile()
     // Month 1 into the entry grid, the entry line back over row 1.
     t.ShownRows = t.MonthRows[1];
     ShowEntryMonth(1);
-    Label2.setCaption(fmt(t.StartMonth, "# "));
-    Label3.setCaption(fmt(t.EndMonth, "# "));
-    Label20.setCaption(fmt(t.StartMonth, "# "));
+    Label2.setCaption(formatted(t.StartMonth, "# "));
+    Label3.setCaption(formatted(t.EndMonth, "# "));
+    Label20.setCaption(formatted(t.StartMonth, "# "));
     Combo1.setText(plain(t.KeyName));
     t.InputRow = 1;
     t.InputRowOnScreen = 1;
