@@ -7,6 +7,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStyle>
 #include <algorithm>
 #include <cmath>
 
@@ -139,6 +140,32 @@ void Label::setBorderStyle(int s)
     } else {
         setFrameShape(QFrame::NoFrame);
     }
+}
+
+QRect Label::numberRect() const
+{
+    // The indent a bordered label keeps on its text's side, on both sides.
+    const int indent = frameWidth() > 0 ? fontMetrics().horizontalAdvance(QChar('x')) / 2 : 0;
+    return contentsRect().adjusted(indent, 0, -indent, 0);
+}
+
+QFont Label::drawnFont() const
+{
+    if (!isNumberText(text())) return font();
+    return fittedFont(font(), text(), numberRect().width(), this);
+}
+
+void Label::paintEvent(QPaintEvent* e)
+{
+    if (!isNumberText(text())) {
+        QLabel::paintEvent(e);
+        return;
+    }
+    QFrame::paintEvent(e);
+    QPainter p(this);
+    p.setFont(drawnFont());
+    style()->drawItemText(&p, numberRect(), int(QLabel::alignment()) | Qt::TextSingleLine, palette(), isEnabled(),
+                          text(), foregroundRole());
 }
 
 void Label::mouseReleaseEvent(QMouseEvent* e)

@@ -48,8 +48,13 @@ public:
     // Back colour set -> opaque; otherwise the container shows through.
     bool canTakeFocus() const override { return false; }
     std::function<void()> Click;
+    // A caption that is one number is drawn on one line, whole: in a smaller
+    // size of the label's font where it does not fit (drawnFont), never cut.
+    QRect numberRect() const;
+    QFont drawnFont() const;
 protected:
     void mouseReleaseEvent(QMouseEvent* e) override;
+    void paintEvent(QPaintEvent* e) override;
 private:
     QString caption_;
     int alignment_ = 0;

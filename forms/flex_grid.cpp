@@ -164,6 +164,11 @@ protected:
             opt->palette.setColor(QPalette::Text, grid_->palette().color(QPalette::HighlightedText));
         }
         if (current && grid_->hasFocus()) opt->state |= QStyle::State_HasFocus;
+        if (isNumberText(opt->text)) {
+            opt->font = grid_->cellFont(r, c);
+            opt->fontMetrics = QFontMetrics(opt->font, grid_);
+            opt->textElideMode = Qt::ElideNone;
+        }
     }
 
 private:
@@ -250,6 +255,20 @@ void FlexGrid::applySize()
     corner_->setText(model_.cell(0, 0));
     updateGeometries();
     refresh();
+}
+
+int FlexGrid::cellTextRoom(int c) const
+{
+    // The cell's width without its grid line, less the style's text margins.
+    const int margin = style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1;
+    return columnWidth(c) - (showGrid() ? 1 : 0) - 2 * margin;
+}
+
+QFont FlexGrid::cellFont(int r, int c) const
+{
+    const QString& t = model_.cell(r, c);
+    if (!isNumberText(t)) return font();
+    return fittedFont(font(), t, cellTextRoom(c), this);
 }
 
 void FlexGrid::checkCell(int r, int c) const

@@ -104,6 +104,11 @@ public:
     std::function<void(int Button, int Shift, double X, double Y)> MouseDown;   // X, Y twips
     std::function<void()> SelChange;
 
+    // A number in a cell is drawn whole on one line: in a smaller size of the
+    // grid's font where it is wider than the room for text in its column.
+    int cellTextRoom(int c) const;
+    QFont cellFont(int r, int c) const;
+
     // Where cell (r, c) is drawn, in the view's viewport / in widget pixels.
     QRect cellRect(int r, int c) const;
     bool selectionShown() const;

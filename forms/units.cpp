@@ -1,9 +1,11 @@
 #include "forms/units.h"
 
 #include <QApplication>
+#include <QFontMetricsF>
 #include <QPalette>
 #include <QWidget>
 
+#include <algorithm>
 #include <cmath>
 
 namespace forms {
@@ -62,6 +64,60 @@ QString displayText(const QString& caption)
     s.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     s.replace(QChar('\r'), QChar('\n'));
     return s;
+}
+
+bool isNumberText(const QString& text)
+{
+    int i = 0;
+    const int n = int(text.size());
+    auto blanks = [&] {
+        while (i < n && (text[i] == QChar(' ') || text[i] == QChar(0x3000))) ++i;
+    };
+    blanks();
+    if (i < n && (text[i] == QChar('-') || text[i] == QChar('+'))) ++i;
+    bool digits = false, point = false;
+    for (; i < n; ++i) {
+        const QChar c = text[i];
+        if (c >= QChar('0') && c <= QChar('9')) digits = true;
+        else if (c == QChar(',') && !point) continue;
+        else if (c == QChar('.') && !point) point = true;
+        else break;
+    }
+    blanks();
+    return digits && i == n;
+}
+
+QFont fittedFont(const QFont& base, const QString& text, int width, const QPaintDevice* device)
+{
+    auto advance = [&](const QFont& f) { return QFontMetricsF(f, device).horizontalAdvance(text); };
+    const double full = advance(base);
+    if (full <= width || width <= 0 || full <= 0) return base;
+    // Sizes in steps of a quarter point (a pixel where the font is set in pixels).
+    const bool points = base.pointSizeF() > 0;
+    const double step = points ? 0.25 : 1.0;
+    const double from = points ? base.pointSizeF() : double(base.pixelSize());
+    QFont f = base;
+    auto setSize = [&](double s) {
+        if (points) f.setPointSizeF(s);
+        else f.setPixelSize(int(s));
+    };
+    double s = std::floor(from * width / full / step) * step;
+    s = std::clamp(s, step, from - step);
+    setSize(s);
+    while (s > step && advance(f) > width) {
+        s -= step;
+        setSize(s);
+    }
+    // The estimate may be low: take the largest size that still fits.
+    while (s + step < from) {
+        QFont bigger = f;
+        if (points) bigger.setPointSizeF(s + step);
+        else bigger.setPixelSize(int(s + step));
+        if (advance(bigger) > width) break;
+        s += step;
+        f = bigger;
+    }
+    return f;
 }
 
 } // namespace forms

@@ -6,6 +6,7 @@
 #include <QFont>
 #include <QString>
 
+class QPaintDevice;
 class QWidget;
 
 namespace forms {
@@ -33,5 +34,13 @@ QFont vbFont(const QString& windowsName, double points, bool bold = false);
 
 // Text of a caption as shown on screen: CR LF (and a lone CR) become line breaks.
 QString displayText(const QString& caption);
+
+// A text that shows one number: blanks, a sign, digits with thousands
+// separators and one point, blanks. Captions and guide texts are not.
+bool isNumberText(const QString& text);
+
+// The font a number is drawn in: `base` when the text fits in `width` pixels
+// on `device`, else the largest smaller size of the same font that fits.
+QFont fittedFont(const QFont& base, const QString& text, int width, const QPaintDevice* device);
 
 } // namespace forms

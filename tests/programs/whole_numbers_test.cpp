@@ -1,0 +1,199 @@
+// Numbers on screen are never cut: a label or grid cell whose number is wider
+// than its control draws it on one line in a smaller size of its own font,
+// just small enough; the accessible name keeps the whole text.
+#include "support/sumlet_fixture.h"
+
+#include "forms/testing/driver.h"
+#include "forms/units.h"
+#include "quorvel/program.h"
+#include "sumlet/adding/sumlet_form.h"
+#include "sumlet/tally/print/ichiran_form.h"
+#include "sumlet/tally/shukei_form.h"
+#include "support/accessible_names.h"
+#include "runtime/cp932.h"
+
+#include <QAccessible>
+#include <QFontMetricsF>
+#include <functional>
+
+namespace {
+
+using forms::testing::choose;
+using forms::testing::click;
+using forms::testing::typeText;
+
+using WholeNumbers = sumlet::testing::SumletTest;
+
+double advance(const QFont& f, const QString& text, const QWidget* w)
+{
+    return QFontMetricsF(f, w).horizontalAdvance(text);
+}
+
+// `drawn` holds the whole of `text` in `room` pixels on one line, and is the
+// base font where that fits, else the largest quarter-point size that does.
+void expectWhole(const QString& where, const QString& text, const QFont& drawn, const QFont& base, int room,
+                 const QWidget* w)
+{
+    SCOPED_TRACE(where.toStdString() + " \"" + text.toStdString() + "\"");
+    ASSERT_TRUE(forms::isNumberText(text));
+    EXPECT_FALSE(text.contains('\n'));
+    EXPECT_EQ(drawn.family(), base.family());
+    EXPECT_EQ(drawn.bold(), base.bold());
+    EXPECT_LE(advance(drawn, text, w), room);
+    if (advance(base, text, w) <= room) {
+        EXPECT_EQ(drawn.pointSizeF(), base.pointSizeF());
+        return;
+    }
+    EXPECT_LT(drawn.pointSizeF(), base.pointSizeF());
+    QFont bigger = drawn;
+    bigger.setPointSizeF(drawn.pointSizeF() + 0.25);
+    EXPECT_GT(advance(bigger, text, w), room) << "drawn smaller than needed";
+}
+
+void expectWholeLabel(const forms::Label& l, const std::string& text)
+{
+    EXPECT_EQ(l.text(), QString::fromStdString(text)) << l.Name().toStdString();
+    expectWhole(l.Name(), l.text(), l.drawnFont(), l.font(), l.numberRect().width(), &l);
+    EXPECT_EQ(forms::testing::accessibleText(const_cast<forms::Label*>(&l)), l.text());
+}
+
+// Every number cell of a grid's data rows.
+int expectWholeCells(const forms::FlexGrid& g)
+{
+    int shrunk = 0;
+    for (int r = 1; r < g.Rows(); ++r)
+        for (int c = 1; c < g.Cols(); ++c) {
+            const QString t = g.TextMatrix(r, c);
+            if (!forms::isNumberText(t) || g.ColWidth(c) == 0) continue;
+            const QFont f = g.cellFont(r, c);
+            expectWhole(QStringLiteral("%1(%2, %3)").arg(g.Name()).arg(r).arg(c), t, f, g.font(),
+                        g.cellTextRoom(c), &g);
+            shrunk += f.pointSizeF() < g.font().pointSizeF();
+        }
+    return shrunk;
+}
+
+// Six months of 500 rows (counts 1-9, amounts up to 999,999) and their sums.
+struct BigTally {
+    std::string file = "6,\"商品NO\",1,6\r\n500,500,500,500,500,500\r\n1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n";
+    long long month1Count = 0, month1Amount = 0, count = 0, amount = 0;
+    BigTally()
+    {
+        unsigned x = 12345;
+        for (int m = 0; m < 6; ++m)
+            for (int i = 0; i < 500; ++i) {
+                x = x * 1103515245u + 12345u;
+                const long long c = 1 + (x >> 16) % 9;
+                const long long a = 999999 - (x >> 8) % 2000;
+                file += std::to_string(100 + i % 50) + "," + std::to_string(c) + "," + std::to_string(a) + "\r\n";
+                count += c;
+                amount += a;
+                if (m == 0) {
+                    month1Count += c;
+                    month1Amount += a;
+                }
+            }
+    }
+};
+
+// 1234567 -> "1,234,567 "
+std::string grouped(long long v)
+{
+    const std::string d = std::to_string(v);
+    std::string out;
+    for (size_t i = 0; i < d.size(); ++i) {
+        if (i > 0 && (d.size() - i) % 3 == 0) out += ',';
+        out += d[i];
+    }
+    return out + " ";
+}
+
+TEST_F(WholeNumbers, TallyTotalsOfSixMonthsOfFiveHundredRows)
+{
+    start();
+    click(prog().MENU_->Command6);
+    sumlet::SHUKEI& f = *prog().SHUKEI_;
+    const BigTally big;
+    writeFile("BIG.SUK", *runtime::toCp932(big.file));
+    rec.answerNextFileDialog(dir.filePath("BIG.SUK"));
+    choose(f.M2);
+    ASSERT_TRUE(rec.messages().empty());
+
+    // The period's totals are the widest: each needs a smaller size.
+    expectWholeLabel(f.Label18, std::to_string(big.count) + " ");
+    expectWholeLabel(f.Label17, grouped(big.amount));
+    EXPECT_LT(f.Label18.drawnFont().pointSizeF(), f.Label18.font().pointSizeF());
+    EXPECT_LT(f.Label17.drawnFont().pointSizeF(), f.Label17.font().pointSizeF());
+    expectWholeLabel(f.Label15, std::to_string(big.month1Count) + " ");
+    expectWholeLabel(f.Label16, grouped(big.month1Amount));
+    expectWholeLabel(f.Label24, std::to_string(big.month1Count) + " ");
+    expectWholeLabel(f.Label25, grouped(big.month1Amount));
+    expectWholeCells(f.G1);
+    expectWholeCells(f.G2);
+    expectWholeCells(f.G3);
+
+    // A caption or a text that is no number keeps the label's own font.
+    EXPECT_EQ(f.Label19.drawnFont(), f.Label19.font());
+    EXPECT_EQ(f.Label23.drawnFont(), f.Label23.font());
+}
+
+TEST_F(WholeNumbers, SixMonthListOfTenDigitAmounts)
+{
+    start();
+    click(prog().MENU_->Command6);
+    sumlet::SHUKEI& f = *prog().SHUKEI_;
+    std::string file = "6,\"店番号\",7,12\r\n2,2,2,2,2,2\r\n7\r\n8\r\n9\r\n10\r\n11\r\n12\r\n";
+    for (int m = 0; m < 6; ++m) file += "1,99,9999999999\r\n2,1,5\r\n";
+    writeFile("LIST.SUK", *runtime::toCp932(file));
+    rec.answerNextFileDialog(dir.filePath("LIST.SUK"));
+    choose(f.M2);
+    ASSERT_TRUE(rec.messages().empty());
+
+    int shrunk = -1;
+    rec.onNextModal("ICHIRAN", [&](forms::Form& form) {
+        auto& list = static_cast<sumlet::ICHIRAN&>(form);
+        EXPECT_EQ(list.G4.TextMatrix(1, 3), "9,999,999,999 ");
+        EXPECT_EQ(list.G4.TextMatrix(1, 15), "59,999,999,994 ");
+        shrunk = expectWholeCells(list.G4);
+        form.Unload();
+    });
+    click(f.Command10);
+    // The ten-digit amounts and their totals needed a smaller size; the small ones did not.
+    EXPECT_GE(shrunk, 8);
+}
+
+TEST_F(WholeNumbers, AddingMachineTotalOfFifteenDigits)
+{
+    start();
+    click(prog().MENU_->Command8);
+    sumlet::SUMLET& f = *prog().SUMLET_;
+    typeText(f.Text1, QStringLiteral("999999999999999\r"));
+    expectWholeLabel(f.Label2, "999,999,999,999,999. ");
+    expectWholeCells(f.G);
+    EXPECT_EQ(f.G.TextMatrix(1, 1), "999,999,999,999,999. ");
+    // Past fifteen digits the label may clip, but still draws on one line.
+    typeText(f.Text1, QStringLiteral("-99999999999999\r"));
+    expectWholeLabel(f.Label2, "900,000,000,000,000. ");
+}
+
+// The keypad display keeps its overflow rule (twelve integer digits at most);
+// its widest result is drawn whole in both layouts, a short one in its own size.
+TEST_F(WholeNumbers, KeypadDisplayInBothLayouts)
+{
+    quorvel::Program program{rec, dir.path()};
+    program.QUORVEL_.Show();
+    quorvel::QUORVEL& f = *program.QUORVEL_;
+    for (bool big : {false, true}) {
+        SCOPED_TRACE(big ? "big layout" : "small layout");
+        if (big != (program.shared.BigLayout.num() == 1)) click(f.Command31);
+        forms::testing::typeKeypad(f.Text1, "0-999999999999\r");
+        expectWhole(f.Label1.Name(), f.Label1.text(), f.Label1.drawnFont(), f.Label1.font(),
+                    f.Label1.numberRect().width(), &f.Label1);
+        EXPECT_EQ(f.Label1.text(), "-999,999,999,999.");
+        forms::testing::typeKeypad(f.Text1, "7\r");
+        EXPECT_EQ(f.Label1.text(), "7.");
+        EXPECT_EQ(f.Label1.drawnFont(), f.Label1.font());
+    }
+}
+
+} // namespace
