@@ -14,17 +14,12 @@ QString CommonDialog::qtFilter(const QString& old)
     const QStringList parts = old.split(QChar('|'));
     QStringList out;
     for (int i = 0; i + 1 < parts.size(); i += 2) {
-        QString desc = parts[i];
+        const QString desc = parts[i].trimmed();
         QStringList pats;
-        for (const QString& p : parts[i + 1].split(QChar(';'), Qt::SkipEmptyParts)) {
-            const QString t = p.trimmed();
-            for (const QString& v : {t, t.toUpper(), t.toLower()})
-                if (!pats.contains(v)) pats << v;
-        }
-        // The description's own pattern list is replaced by the real one.
-        const int paren = desc.indexOf(QChar('('));
-        if (paren > 0) desc = desc.left(paren).trimmed();
-        out << QStringLiteral("%1 (%2)").arg(desc, pats.join(QChar(' ')));
+        for (const QString& p : parts[i + 1].split(QChar(';'), Qt::SkipEmptyParts)) pats << p.trimmed();
+        const QString own = QStringLiteral("(%1)").arg(pats.join(QChar(' ')));
+        // Qt takes the patterns from the parentheses that end the text.
+        out << (desc.endsWith(own) ? desc : desc.isEmpty() ? own : desc + QChar(' ') + own);
     }
     if (out.isEmpty() && !old.isEmpty()) out << old;
     return out.join(QStringLiteral(";;"));

@@ -15,8 +15,8 @@ public:
     QString Name() const { return name_; }
     QString DialogTitle;
     QString InitDir;
-    // Filter in the old form "Tape file (*.ADT)|*.ADT"; each pattern's
-    // extension matches in either case.
+    // Filter in the old form "Tape file (*.ADT)|*.ADT"; the dialog matches
+    // names in either case.
     QString Filter;
     QString FileName;            // full path after a successful dialog
     bool OverwritePrompt = false;
@@ -25,7 +25,8 @@ public:
     bool ShowOpen();
     bool ShowSave();
 
-    // "Tape file (*.ADT)|*.ADT" -> "Tape file (*.ADT *.adt)".
+    // "Tape file (*.ADT)|*.ADT" -> "Tape file (*.ADT)"; a description that
+    // does not end in its own patterns gets them: "Tape|*.ADT" -> "Tape (*.ADT)".
     static QString qtFilter(const QString& oldFilter);
 
 private:

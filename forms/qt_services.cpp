@@ -13,6 +13,8 @@
 #include <QFileInfo>
 #include <QFontMetricsF>
 #include <QImage>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QMenu>
 #include <QGridLayout>
 #include <QMessageBox>
@@ -24,6 +26,7 @@
 #include <QProcess>
 #include <QScreen>
 #include <QTextBrowser>
+#include <QTranslator>
 #include <QUrl>
 
 namespace forms {
@@ -133,7 +136,7 @@ PrintOutcome QtPrinter::deliver(const PrintDocument& doc, QString& error)
         FileDialogOptions o;
         o.title = QStringLiteral("PDF");
         o.initialDir = pdfFolder().isEmpty() ? QDir::homePath() : pdfFolder();
-        o.filter = QStringLiteral("PDF (*.pdf *.PDF)");
+        o.filter = QStringLiteral("PDF (*.pdf)");
         o.fileName = QStringLiteral("print.pdf");
         o.overwritePrompt = true;
         const auto file = dialogs_.SaveFileDialog(o, nullptr);
@@ -203,20 +206,53 @@ MsgResult QtServices::MsgBox(const QString& text, MsgButtons buttons, MsgIcon ic
 void QtServices::Beep() { QApplication::beep(); }
 
 
-std::optional<QString> QtServices::OpenFileDialog(const FileDialogOptions& o, QWidget* owner)
+QTranslator* useJapaneseToolkitTexts(QCoreApplication& app, const QString& folder)
 {
-    const QString f = QFileDialog::getOpenFileName(owner, o.title, dialogStartPath(o), o.filter);
+    auto* t = new QTranslator(&app);
+    if (!t->load(QStringLiteral("qtbase_ja"),
+                 folder.isEmpty() ? QLibraryInfo::path(QLibraryInfo::TranslationsPath) : folder)) {
+        delete t;
+        return nullptr;
+    }
+    QCoreApplication::installTranslator(t);
+    QLocale::setDefault(QLocale(QLocale::Japanese, QLocale::Japan));
+    return t;
+}
+
+std::unique_ptr<QFileDialog> QtServices::makeFileDialog(const FileDialogOptions& o, bool save, QWidget* owner)
+{
+    const QFileInfo start(dialogStartPath(o));
+    const bool folderOnly = start.isDir() || o.fileName.isEmpty();
+    auto d = std::make_unique<QFileDialog>(owner, o.title, folderOnly ? start.filePath() : start.path());
+    d->setOption(QFileDialog::DontUseNativeDialog);
+    d->setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    d->setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    d->setOption(QFileDialog::DontConfirmOverwrite, !(save && o.overwritePrompt));
+    d->setFilter(d->filter() & ~QDir::CaseSensitive);
+    if (!o.filter.isEmpty()) d->setNameFilters(o.filter.split(QStringLiteral(";;")));
+    if (!folderOnly) d->selectFile(start.fileName());
+    return d;
+}
+
+namespace {
+std::optional<QString> runFileDialog(const FileDialogOptions& o, bool save, QWidget* owner)
+{
+    const auto d = QtServices::makeFileDialog(o, save, owner);
+    if (d->exec() != QDialog::Accepted || d->selectedFiles().isEmpty()) return std::nullopt;
+    const QString f = d->selectedFiles().constFirst();
     if (f.isEmpty()) return std::nullopt;
     return f;
+}
+} // namespace
+
+std::optional<QString> QtServices::OpenFileDialog(const FileDialogOptions& o, QWidget* owner)
+{
+    return runFileDialog(o, false, owner);
 }
 
 std::optional<QString> QtServices::SaveFileDialog(const FileDialogOptions& o, QWidget* owner)
 {
-    QFileDialog::Options opts;
-    if (!o.overwritePrompt) opts |= QFileDialog::DontConfirmOverwrite;
-    const QString f = QFileDialog::getSaveFileName(owner, o.title, dialogStartPath(o), o.filter, nullptr, opts);
-    if (f.isEmpty()) return std::nullopt;
-    return f;
+    return runFileDialog(o, true, owner);
 }
 
 void QtServices::ClipboardClear() { QGuiApplication::clipboard()->clear(); }

@@ -9,6 +9,9 @@
 #include <QTextBrowser>
 #include <memory>
 
+class QCoreApplication;
+class QFileDialog;
+class QTranslator;
 
 namespace forms {
 
@@ -29,6 +32,12 @@ private:
     Services& dialogs_;
     Target target_;
 };
+
+// Qt's own texts (file dialogs, text-box menus, standard buttons) in
+// Japanese, whatever the system locale: installs Qt's Japanese translation
+// from `folder` (Qt's own translations when empty) and returns it; nullptr
+// when it is missing, and then nothing changes.
+QTranslator* useJapaneseToolkitTexts(QCoreApplication& app, const QString& folder = QString());
 
 class QtServices : public Services {
 public:
@@ -54,6 +63,11 @@ public:
     void UnhandledError(const QString& text) override;
 
     QTextBrowser* helpWindow() const { return help_; }
+
+    // The open or save dialog the two dialog calls run: Qt's own dialog (so
+    // its texts follow the program's translation), names matched without
+    // regard to case.
+    static std::unique_ptr<QFileDialog> makeFileDialog(const FileDialogOptions& o, bool save, QWidget* owner);
 
 private:
     QtPrinter printer_;

@@ -7,6 +7,7 @@
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
+    forms::useJapaneseToolkitTexts(app);
     forms::QtServices services;
     sumlet::Program program(services, QCoreApplication::applicationDirPath(),
                             QString::fromStdString(runtime::configFolder("sumlet").string()));

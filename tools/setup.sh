@@ -4,7 +4,7 @@
 
 PACKAGES="cmake g++ make qt6-base-dev qt6-base-dev-tools libgl1-mesa-dev
 fonts-ipafont-gothic fonts-ipafont-mincho googletest libgtest-dev libgmock-dev
-poppler-utils"
+poppler-utils qt6-translations-l10n"
 # Only for ./test --sanitize (clang with its sanitizer and libFuzzer runtimes).
 SANITIZE_PACKAGES="clang libclang-rt-dev"
 # Only for the benchmarks.

@@ -169,7 +169,11 @@ TEST_F(ControlsTest, GeometryInTwipsColoursAndFonts)
 
 TEST_F(ControlsTest, CommonDialogRemembersTheNameAndMatchesEitherCase)
 {
-    EXPECT_EQ(forms::CommonDialog::qtFilter("加算データ (*.ADT)|*.ADT"), "加算データ (*.ADT *.adt)");
+    // The dialog matches either case, so a filter's text stays as written.
+    EXPECT_EQ(forms::CommonDialog::qtFilter("加算データ (*.ADT)|*.ADT"), "加算データ (*.ADT)");
+    EXPECT_EQ(forms::CommonDialog::qtFilter("加算データ|*.ADT"), "加算データ (*.ADT)");
+    EXPECT_EQ(forms::CommonDialog::qtFilter("All (*.*)|*.ADT;*.TXT|Tape (*.ADT)|*.ADT"),
+              "All (*.*) (*.ADT *.TXT);;Tape (*.ADT)");
     auto& cd = f->CommonDialog1;
     cd.InitDir = dir.path();
     cd.Filter = "加算データ (*.ADT)|*.ADT";

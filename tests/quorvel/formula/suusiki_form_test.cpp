@@ -302,7 +302,7 @@ TEST_F(FormulaWindow, FormulaFilesOpenSaveAndRefuse)
         EXPECT_EQ(f.Combo1.ListCount(), 26);
         EXPECT_EQ(result(), "2. ");
     }
-    EXPECT_EQ(rec.fileDialogs()[0].options.filter, "数式ﾌｧｲﾙ (*.DAT *.dat)");
+    EXPECT_EQ(rec.fileDialogs()[0].options.filter, "数式ﾌｧｲﾙ (*.DAT)");
 
     // A set where only B has a formula: shown, not evaluated, DATT.DAT kept.
     writeBytes("set.DAT", setBytes({{1, "Sqr(16)*2"}}));

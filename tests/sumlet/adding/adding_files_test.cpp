@@ -33,7 +33,7 @@ TEST_F(AddingTest, SaveWritesCountTotalTopRowAndValues)
     EXPECT_TRUE(d.save);
     EXPECT_TRUE(d.options.overwritePrompt);
     EXPECT_EQ(d.options.initialDir.toStdString(), shared().DataFolder.text());
-    EXPECT_EQ(d.options.filter, "入力ﾌｧｲﾙ (*.ADT *.adt)");
+    EXPECT_EQ(d.options.filter, "入力ﾌｧｲﾙ (*.ADT)");
     EXPECT_EQ(d.options.fileName, dir.filePath("empty.ADT")); // the name chosen last
     EXPECT_EQ(shared().ReturnFlag.num(), 1);
     EXPECT_EQ(rec.beeps(), 0);
@@ -153,7 +153,7 @@ TEST_F(AddingTest, LoadReplacesTapeGridAndLabels)
     const auto& d = rec.fileDialogs().back();
     EXPECT_FALSE(d.save);
     EXPECT_FALSE(d.options.overwritePrompt);
-    EXPECT_EQ(d.options.filter, "入力ﾌｧｲﾙ (*.ADT *.adt)");
+    EXPECT_EQ(d.options.filter, "入力ﾌｧｲﾙ (*.ADT)");
 
     // The next entry appends and goes on from the loaded count and total.
     f.Text1.setText(QString());

@@ -259,7 +259,7 @@ TEST_F(ResultsTest, TypedTallySavesTheExampleFileAndLoadsBack)
     const auto& d = rec.fileDialogs().back();
     EXPECT_TRUE(d.save && d.options.overwritePrompt);
     EXPECT_EQ(d.options.initialDir.toStdString(), shared().DataFolder.text());
-    EXPECT_TRUE(d.options.filter.startsWith(QStringLiteral("集計ﾌｧｲﾙ (*.SUK")));
+    EXPECT_EQ(d.options.filter, QStringLiteral("集計ﾌｧｲﾙ (*.SUK)"));
     EXPECT_EQ(fileBytes(QStringLiteral("typed.SUK")), kExampleFile);
 
     // Another tally in hand, then the file: the same results come back.

@@ -1,9 +1,12 @@
-// Numbers on screen are never cut: a label or grid cell whose number is wider
-// than its control draws it on one line in a smaller size of its own font,
-// just small enough; the accessible name keeps the whole text.
+// What the user reads. Numbers on screen are never cut: a label or grid cell
+// whose number is wider than its control draws it on one line in a smaller
+// size of its own font, just small enough; the accessible name keeps the
+// whole text. Qt's own texts are Japanese in both programs.
 #include "support/sumlet_fixture.h"
 
+#include "forms/qt_services.h"
 #include "forms/testing/driver.h"
+#include "forms/qt_print.h"
 #include "forms/units.h"
 #include "quorvel/program.h"
 #include "sumlet/adding/sumlet_form.h"
@@ -12,8 +15,18 @@
 #include "support/accessible_names.h"
 #include "runtime/cp932.h"
 
+#include <QAbstractButton>
 #include <QAccessible>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFileDialog>
+#include <QFileSystemModel>
+#include <QLabel>
+#include <QMenu>
+#include <QRegularExpression>
+#include <QTranslator>
 #include <QFontMetricsF>
+#include <QTest>
 #include <functional>
 
 namespace {
@@ -194,6 +207,136 @@ TEST_F(WholeNumbers, KeypadDisplayInBothLayouts)
         EXPECT_EQ(f.Label1.text(), "7.");
         EXPECT_EQ(f.Label1.drawnFont(), f.Label1.font());
     }
+}
+
+// A text with an English word in it: two Latin letters in a row, once the
+// mnemonic marks ("(&O)", "&") are taken out. "OK" is the same in Japanese.
+bool english(QString t)
+{
+    t = t.section(QChar('\t'), 0, 0);   // a shortcut ("Ctrl+C") reads the same
+    t.remove(QRegularExpression(QStringLiteral("\\(&.\\)")));
+    t.remove(QChar('&'));
+    t.remove(QStringLiteral("OK"));
+    return t.contains(QRegularExpression(QStringLiteral("[A-Za-z]{2}")));
+}
+
+class ToolkitTexts : public WholeNumbers {
+protected:
+    void SetUp() override
+    {
+        WholeNumbers::SetUp();
+        locale = QLocale();
+        translation = forms::useJapaneseToolkitTexts(*QCoreApplication::instance());
+        ASSERT_NE(translation, nullptr) << "Qt's Japanese translation is not installed";
+    }
+    void TearDown() override
+    {
+        QCoreApplication::removeTranslator(translation);
+        delete translation;
+        QLocale::setDefault(locale);
+        WholeNumbers::TearDown();
+    }
+    // The English texts of a widget's buttons, labels, combo items and menu items.
+    static QStringList englishIn(const QWidget& w)
+    {
+        QStringList out;
+        for (const auto* b : w.findChildren<QAbstractButton*>())
+            if (english(b->text())) out << b->text();
+        for (const auto* l : w.findChildren<QLabel*>())
+            if (english(l->text())) out << l->text();
+        // The file-type list holds the program's own filter; the folder list paths.
+        for (const auto* c : w.findChildren<QComboBox*>())
+            if (c->objectName() != QStringLiteral("fileTypeCombo") && c->objectName() != QStringLiteral("lookInCombo"))
+                for (int i = 0; i < c->count(); ++i)
+                    if (english(c->itemText(i))) out << c->itemText(i);
+        if (const auto* m = qobject_cast<const QMenu*>(&w))
+            for (const QAction* a : m->actions())
+                if (english(a->text())) out << a->text();
+        return out;
+    }
+    // The names a dialog lists in its folder once it has read it.
+    static QStringList listed(const QFileDialog& d)
+    {
+        const auto* model = d.findChild<QFileSystemModel*>();
+        if (!model) return {QStringLiteral("<no model>")};
+        const QModelIndex folder = model->index(d.directory().absolutePath());
+        for (int i = 0; i < 200 && (model->rowCount(folder) == 0 || model->canFetchMore(folder)); ++i)
+            QTest::qWait(10);
+        QStringList names;
+        for (int r = 0; r < model->rowCount(folder); ++r) names << model->index(r, 0, folder).data().toString();
+        names.sort();
+        return names;
+    }
+
+    QLocale locale;
+    QTranslator* translation = nullptr;
+};
+
+// One row per program: the save dialog of one of its files, the context menu
+// of one of its text boxes, and the buttons of an OK/Cancel question.
+TEST_F(ToolkitTexts, DialogsMenusAndButtonsOfBothPrograms)
+{
+    for (const char* name : {"a.ADT", "b.adt", "c.DAT", "d.dat", "e.txt"}) writeFile(name, "0\r\n");
+    quorvel::Program quorvel{rec, dir.path()};
+    struct Row {
+        const char* program;
+        std::function<forms::TextBox&()> open;   // shows the form, asks for its save dialog
+        QString filter;
+        QStringList listed;
+    } rows[] = {
+        {"SUMLET",
+         [&]() -> forms::TextBox& {
+             start();
+             click(prog().MENU_->Command8);
+             rec.cancelNextFileDialog();
+             choose(prog().SUMLET_->M12);
+             return prog().SUMLET_->Text1;
+         },
+         QStringLiteral("入力ﾌｧｲﾙ (*.ADT)"), {"a.ADT", "b.adt"}},
+        {"QUORVEL",
+         [&]() -> forms::TextBox& {
+             quorvel.SUUSIKI_.Show();
+             rec.cancelNextFileDialog();
+             forms::testing::clickToolbar(quorvel.SUUSIKI_->Toolbar1, 2);
+             return quorvel.SUUSIKI_->Text2;
+         },
+         QStringLiteral("数式ﾌｧｲﾙ (*.DAT)"), {"DATT.DAT", "SETQ.DAT", "c.DAT", "d.dat"}},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.program);
+        forms::TextBox& box = row.open();
+        ASSERT_FALSE(rec.fileDialogs().empty());
+        forms::FileDialogOptions o = rec.fileDialogs().back().options;
+        EXPECT_EQ(o.filter, row.filter);   // the filter's text as the program gives it
+        o.initialDir = dir.path();
+
+        const auto save = forms::QtServices::makeFileDialog(o, true, nullptr);
+        EXPECT_EQ(englishIn(*save), QStringList{});
+        EXPECT_EQ(save->nameFilters(), QStringList{row.filter});
+        EXPECT_EQ(save->labelText(QFileDialog::Accept), "保存(&S)");
+        // Lower-case names are listed too, other files are not.
+        EXPECT_EQ(listed(*save), row.listed);
+        const auto open = forms::QtServices::makeFileDialog(o, false, nullptr);
+        EXPECT_EQ(englishIn(*open), QStringList{});
+
+        std::unique_ptr<QMenu> menu(box.createStandardContextMenu());
+        EXPECT_GE(menu->actions().size(), 5);
+        EXPECT_EQ(englishIn(*menu), QStringList{});
+
+        QDialogButtonBox question(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+        EXPECT_EQ(englishIn(question), QStringList{});
+        EXPECT_EQ(question.button(QDialogButtonBox::Cancel)->text(), "キャンセル");
+    }
+}
+
+// Without the translation the programs start as before.
+TEST_F(WholeNumbers, ToolkitTextsStayWhenTheTranslationIsMissing)
+{
+    const QLocale before;
+    EXPECT_EQ(forms::useJapaneseToolkitTexts(*QCoreApplication::instance(), dir.path()), nullptr);
+    EXPECT_EQ(QLocale(), before);
+    QDialogButtonBox question(QDialogButtonBox::Cancel);
+    EXPECT_EQ(question.button(QDialogButtonBox::Cancel)->text(), "Cancel");
 }
 
 } // namespace
