@@ -12,6 +12,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFontMetricsF>
+#include <QHash>
 #include <QImage>
 #include <QLibraryInfo>
 #include <QLocale>
@@ -206,6 +207,24 @@ MsgResult QtServices::MsgBox(const QString& text, MsgButtons buttons, MsgIcon ic
 void QtServices::Beep() { QApplication::beep(); }
 
 
+namespace {
+// The file kinds a file dialog lists, which Qt's Japanese translation lacks.
+class FileKindTexts : public QTranslator {
+public:
+    using QTranslator::QTranslator;
+    bool isEmpty() const override { return false; }
+    QString translate(const char* context, const char* source, const char*, int) const override
+    {
+        if (qstrcmp(context, "QAbstractFileIconProvider") != 0) return {};
+        static const QHash<QByteArray, QString> texts{
+            {"Folder", QStringLiteral("フォルダー")}, {"File", QStringLiteral("ファイル")},
+            {"%1 File", QStringLiteral("%1 ファイル")}, {"Drive", QStringLiteral("ドライブ")},
+            {"Shortcut", QStringLiteral("ショートカット")}, {"Unknown", QStringLiteral("不明")}};
+        return texts.value(QByteArray(source));
+    }
+};
+} // namespace
+
 QTranslator* useJapaneseToolkitTexts(QCoreApplication& app, const QString& folder)
 {
     auto* t = new QTranslator(&app);
@@ -214,6 +233,8 @@ QTranslator* useJapaneseToolkitTexts(QCoreApplication& app, const QString& folde
         delete t;
         return nullptr;
     }
+    // Searched after Qt's own: installed first. Both go with t.
+    QCoreApplication::installTranslator(new FileKindTexts(t));
     QCoreApplication::installTranslator(t);
     QLocale::setDefault(QLocale(QLocale::Japanese, QLocale::Japan));
     return t;

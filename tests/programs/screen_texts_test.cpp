@@ -20,6 +20,7 @@
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QFileSystemModel>
 #include <QLabel>
 #include <QMenu>
@@ -231,8 +232,7 @@ protected:
     }
     void TearDown() override
     {
-        QCoreApplication::removeTranslator(translation);
-        delete translation;
+        delete translation;   // leaves the application
         QLocale::setDefault(locale);
         WholeNumbers::TearDown();
     }
@@ -254,7 +254,8 @@ protected:
                 if (english(a->text())) out << a->text();
         return out;
     }
-    // The names a dialog lists in its folder once it has read it.
+    // The names a dialog lists in its folder once it has read it, each with
+    // its kind when that has English in it.
     static QStringList listed(const QFileDialog& d)
     {
         const auto* model = d.findChild<QFileSystemModel*>();
@@ -263,7 +264,12 @@ protected:
         for (int i = 0; i < 200 && (model->rowCount(folder) == 0 || model->canFetchMore(folder)); ++i)
             QTest::qWait(10);
         QStringList names;
-        for (int r = 0; r < model->rowCount(folder); ++r) names << model->index(r, 0, folder).data().toString();
+        for (int r = 0; r < model->rowCount(folder); ++r) {
+            const QString name = model->index(r, 0, folder).data().toString();
+            QString kind = model->index(r, 2, folder).data().toString();
+            kind.remove(QFileInfo(name).suffix());
+            names << (english(kind) ? name + " " + kind : name);
+        }
         names.sort();
         return names;
     }
@@ -277,6 +283,7 @@ protected:
 TEST_F(ToolkitTexts, DialogsMenusAndButtonsOfBothPrograms)
 {
     for (const char* name : {"a.ADT", "b.adt", "c.DAT", "d.dat", "e.txt"}) writeFile(name, "0\r\n");
+    QDir(dir.path()).mkdir("sub");
     quorvel::Program quorvel{rec, dir.path()};
     struct Row {
         const char* program;
@@ -292,7 +299,7 @@ TEST_F(ToolkitTexts, DialogsMenusAndButtonsOfBothPrograms)
              choose(prog().SUMLET_->M12);
              return prog().SUMLET_->Text1;
          },
-         QStringLiteral("入力ﾌｧｲﾙ (*.ADT)"), {"a.ADT", "b.adt"}},
+         QStringLiteral("入力ﾌｧｲﾙ (*.ADT)"), {"a.ADT", "b.adt", "sub"}},
         {"QUORVEL",
          [&]() -> forms::TextBox& {
              quorvel.SUUSIKI_.Show();
@@ -300,7 +307,7 @@ TEST_F(ToolkitTexts, DialogsMenusAndButtonsOfBothPrograms)
              forms::testing::clickToolbar(quorvel.SUUSIKI_->Toolbar1, 2);
              return quorvel.SUUSIKI_->Text2;
          },
-         QStringLiteral("数式ﾌｧｲﾙ (*.DAT)"), {"DATT.DAT", "SETQ.DAT", "c.DAT", "d.dat"}},
+         QStringLiteral("数式ﾌｧｲﾙ (*.DAT)"), {"DATT.DAT", "SETQ.DAT", "c.DAT", "d.dat", "sub"}},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.program);
@@ -314,6 +321,7 @@ TEST_F(ToolkitTexts, DialogsMenusAndButtonsOfBothPrograms)
         EXPECT_EQ(englishIn(*save), QStringList{});
         EXPECT_EQ(save->nameFilters(), QStringList{row.filter});
         EXPECT_EQ(save->labelText(QFileDialog::Accept), "保存(&S)");
+        EXPECT_FALSE(english(QFileDialog::tr("%1 already exists.\nDo you want to replace it?")));
         // Lower-case names are listed too, other files are not.
         EXPECT_EQ(listed(*save), row.listed);
         const auto open = forms::QtServices::makeFileDialog(o, false, nullptr);
