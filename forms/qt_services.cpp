@@ -11,6 +11,8 @@
 #include <QEventLoop>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFileSystemModel>
+#include <QIdentityProxyModel>
 #include <QFontMetricsF>
 #include <QHash>
 #include <QImage>
@@ -223,6 +225,22 @@ public:
         return texts.value(QByteArray(source));
     }
 };
+// Sizes and dates of the files a dialog lists, in the program's locale
+// (Qt writes them in the system's).
+class FileListTexts : public QIdentityProxyModel {
+public:
+    using QIdentityProxyModel::QIdentityProxyModel;
+    QVariant data(const QModelIndex& i, int role) const override
+    {
+        const auto* files = qobject_cast<const QFileSystemModel*>(sourceModel());
+        if (role == Qt::DisplayRole && files && (i.column() == 1 || i.column() == 3)) {
+            const QModelIndex s = mapToSource(i);
+            if (i.column() == 3) return QLocale().toString(files->lastModified(s), QLocale::ShortFormat);
+            if (!files->isDir(s)) return QLocale().formattedDataSize(files->size(s));
+        }
+        return QIdentityProxyModel::data(i, role);
+    }
+};
 } // namespace
 
 QTranslator* useJapaneseToolkitTexts(QCoreApplication& app, const QString& folder)
@@ -250,6 +268,7 @@ std::unique_ptr<QFileDialog> QtServices::makeFileDialog(const FileDialogOptions&
     d->setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     d->setOption(QFileDialog::DontConfirmOverwrite, !(save && o.overwritePrompt));
     d->setFilter(d->filter() & ~QDir::CaseSensitive);
+    d->setProxyModel(new FileListTexts(d.get()));
     if (!o.filter.isEmpty()) d->setNameFilters(o.filter.split(QStringLiteral(";;")));
     if (!folderOnly) d->selectFile(start.fileName());
     return d;

@@ -16,6 +16,7 @@
 #include "runtime/cp932.h"
 
 #include <QAbstractButton>
+#include <QAbstractProxyModel>
 #include <QAccessible>
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -255,7 +256,7 @@ protected:
         return out;
     }
     // The names a dialog lists in its folder once it has read it, each with
-    // its kind when that has English in it.
+    // its size, kind or date where one has English in it.
     static QStringList listed(const QFileDialog& d)
     {
         const auto* model = d.findChild<QFileSystemModel*>();
@@ -264,11 +265,17 @@ protected:
         for (int i = 0; i < 200 && (model->rowCount(folder) == 0 || model->canFetchMore(folder)); ++i)
             QTest::qWait(10);
         QStringList names;
+        const auto* shown = d.proxyModel();
         for (int r = 0; r < model->rowCount(folder); ++r) {
             const QString name = model->index(r, 0, folder).data().toString();
-            QString kind = model->index(r, 2, folder).data().toString();
-            kind.remove(QFileInfo(name).suffix());
-            names << (english(kind) ? name + " " + kind : name);
+            QString line = name;
+            for (int c = 1; c < 4; ++c) {
+                const QModelIndex i = model->index(r, c, folder);
+                QString t = (shown ? shown->mapFromSource(i) : i).data().toString();
+                t.remove(QFileInfo(name).suffix());
+                if (english(t)) line += " " + t;
+            }
+            names << line;
         }
         names.sort();
         return names;
