@@ -135,6 +135,7 @@ private:
     // Entry line.
     void G1_Click();
     bool g1PressOnHeading_ = false;   // the last press in G1 was on its heading row
+    forms::TextBox* entryBox_ = nullptr;   // the entry box that last had the focus
     void Text3_KeyDown(int KeyCode, int Shift);
     void Text4_KeyDown(int KeyCode, int Shift);
     void Text5_KeyDown(int KeyCode, int Shift);

@@ -200,9 +200,12 @@ void SHUKEI::closeWithStar()
 
 void SHUKEI::G1_Click()
 {
-    // The heading row is not a place for the line.
-    if (g1PressOnHeading_ || G1.Row() < 1)
+    // The heading row is not a place for the line: it stays where it is,
+    // and the keys go back to the entry box that had them.
+    if (g1PressOnHeading_ || G1.Row() < 1) {
+        (entryBox_ ? *entryBox_ : Text3).SetFocus();
         return;
+    }
     TallyData& t = tally();
     for (forms::TextBox* b : {&Text3, &Text4, &Text5})
         b->setVisible(true);

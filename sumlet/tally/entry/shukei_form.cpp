@@ -200,6 +200,8 @@ void SHUKEI::connectHandlers()
     G1.MouseDown = [this](int, int, double, double Y) {
         g1PressOnHeading_ = forms::px(Y) < G1.viewport()->geometry().top();
     };
+    for (forms::TextBox* box : {&Text3, &Text4, &Text5})
+        box->GotFocus = [this, box] { entryBox_ = box; };
     Text3.KeyDown = [this](int c, int s) { Text3_KeyDown(c, s); };
     Text4.KeyDown = [this](int c, int s) { Text4_KeyDown(c, s); };
     Text5.KeyDown = [this](int c, int s) { Text5_KeyDown(c, s); };

@@ -79,6 +79,8 @@ void SHUKEI::Form_Activate()
         t.CurMonth = 2;
         Command3.setEnabled(true);
         Command3_Click();
+        // Month 1 without rows leaves the grid as it was: the key is chosen.
+        G1.setTextMatrix(0, 1, QString::fromStdString(t.KeyName.text()));
         s.ReturnFlag = 0;
         Text3.SetFocus();
     }

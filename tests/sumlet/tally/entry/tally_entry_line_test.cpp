@@ -4,6 +4,7 @@
 
 #include "runtime/format.h"
 
+#include <QApplication>
 #include <cmath>
 
 namespace sumlet::testing {
@@ -167,11 +168,16 @@ TEST_F(TallyTest, ClickPlacesTheLineOverTheClickedRow)
     typeText(f.Text5, "700\r");
     EXPECT_EQ(f.G1.TextMatrix(15, 3), "700 ");
     EXPECT_EQ(line(), (Line{16, 9, 9 * 240 + 660, 8}));
-    // The heading row does not move the line.
+    // The heading row does not move the line, and the keys go back to the
+    // box that had them, although the press gives the grid the focus.
     clickCell(f.G1, 9, 2);
-    clickCell(f.G1, 0, 1);
+    f.Text3.SetFocus();
+    QApplication::setActiveWindow(&f);
+    ASSERT_EQ(QApplication::activeWindow(), &f);
+    clickCell(f.G1, 0, 3);
     EXPECT_EQ(line(), (Line{9, 2, 2 * 240 + 660, 8}));
-    EXPECT_EQ(focus(), "Text4");
+    EXPECT_EQ(focus(), "Text3");
+    EXPECT_EQ(QApplication::focusWidget(), &f.Text3);
 }
 
 TEST_F(TallyTest, FiveHundredRowsFillTheGridAndTheLineStopsAtTheLast)

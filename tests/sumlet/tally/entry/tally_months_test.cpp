@@ -197,13 +197,15 @@ TEST_F(TallyTest, ActivationsWithoutTheFlagKeepTheDataAndStartOver)
     EXPECT_EQ(enabled({&f.Command1, &f.Command2, &f.Command3, &f.Command6, &f.G1, &f.Text3}), QStringList{});
 
     // Return mode before "ﾃﾞｰﾀ入力": the key box cannot take the focus, and
-    // month 1 without rows leaves month 2 current.
+    // month 1 without rows leaves month 2 current, under the chosen key.
     click(f.Command4);
+    forms::testing::chooseItem(f.Combo1, 2);
     shared().ReturnFlag = 1;
     prog().dispatch([&] { f.Form_Activate(); });
     EXPECT_EQ(tally().CurMonth.num(), 2);
+    EXPECT_EQ(f.G1.TextMatrix(0, 1), "店番号");
     EXPECT_EQ(shared().ReturnFlag.num(), 0);
-    EXPECT_EQ(focus(), "Text1");
+    EXPECT_EQ(focus(), "Command6");   // where the key choice put it
     EXPECT_TRUE(rec.unhandledErrors().isEmpty());
 }
 
