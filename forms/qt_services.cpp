@@ -31,6 +31,7 @@
 #include <QTextBrowser>
 #include <QTranslator>
 #include <QUrl>
+#include <type_traits>
 
 namespace forms {
 
@@ -58,6 +59,9 @@ bool renderTo(Device& pr, const PrintDocument& doc, QString& error)
         error = QStringLiteral("印刷を開始できません");
         return false;
     }
+    // A PDF keeps every rule its width: unsmoothed, a width of 1 would be
+    // written as a hairline that viewers hardly show.
+    if constexpr (std::is_same_v<Device, QPdfWriter>) p.setRenderHint(QPainter::Antialiasing);
     const double s = pr.resolution() / 1440.0;   // device pixels per twip
     bool first = true;
     for (const PrintPage& page : doc.pages) {

@@ -182,6 +182,54 @@ TEST_F(QtPrinterTest, RendersAPdfWithJapaneseAndHalfWidthKatakana)
     EXPECT_EQ(text.count(QChar('\f')), 2) << text.toStdString();
 }
 
+// A rule of drawing width n is n/600 inch thick in a PDF, width 1 included:
+// its ink across the rule, rendered at 600 dpi, is n pixels.
+TEST_F(QtPrinterTest, PdfRulesKeepTheirWidth)
+{
+    forms::PrintDocument doc;
+    doc.pages.emplace_back();
+    const int widths[] = {1, 3, 6};
+    for (int i = 0; i < 3; ++i) {
+        PrintItem line;
+        line.kind = PrintItem::Line;
+        line.x = 1440;
+        line.x2 = 5 * 1440;
+        line.y = line.y2 = 1440 * (i + 1);
+        line.drawWidth = widths[i];
+        doc.pages.back().items.push_back(line);
+    }
+    const QString pdf = dir.filePath("rules.pdf");
+    QString error;
+    ASSERT_TRUE(forms::QtPrinter::renderPdf(doc, pdf, error)) << error.toStdString();
+
+    // One pixel column through the middle of the rules, 600 dpi, grey levels.
+    const QString pdftoppm = QStandardPaths::findExecutable("pdftoppm");
+    ASSERT_FALSE(pdftoppm.isEmpty()) << "pdftoppm (poppler-utils) is needed";
+    QProcess proc;
+    proc.start(pdftoppm, {"-r", "600", "-gray", "-x", "1800", "-y", "0", "-W", "1", "-H", "2400", pdf,
+                          dir.filePath("col")});
+    ASSERT_TRUE(proc.waitForFinished(30000));
+    QFile pgm(dir.filePath("col-1.pgm"));
+    ASSERT_TRUE(pgm.open(QIODevice::ReadOnly));
+    const QByteArray bytes = pgm.readAll();
+    ASSERT_TRUE(bytes.startsWith("P5\n1 2400\n255\n"));
+    const QByteArray column = bytes.mid(bytes.size() - 2400);
+    // The ink of each run of inked rows, top to bottom.
+    std::vector<double> runs;
+    bool inRun = false;
+    for (char c : column) {
+        const double ink = (255 - static_cast<unsigned char>(c)) / 255.0;
+        if (ink > 0.02) {
+            if (!inRun) runs.push_back(0);
+            runs.back() += ink;
+        }
+        inRun = ink > 0.02;
+    }
+    ASSERT_EQ(runs.size(), 3u);
+    for (int i = 0; i < 3; ++i)
+        EXPECT_NEAR(runs[size_t(i)], widths[i], 0.25) << "width " << widths[i];
+}
+
 TEST_F(QtPrinterTest, CancelledFileDialogPrintsNothing)
 {
     rec.cancelNextFileDialog();
