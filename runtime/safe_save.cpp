@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <csignal>
 #include <cstdint>
 #include <cstring>
 #include <fcntl.h>
@@ -122,6 +123,8 @@ SaveResult saveFile(const fs::path& target, std::string_view bytes, SaveStep fai
     }
     return {true, {}};
 }
+
+void ignoreFileSizeSignal() { ::signal(SIGXFSZ, SIG_IGN); }
 
 ReadResult readFile(const fs::path& path, std::size_t maxBytes)
 {

@@ -27,6 +27,10 @@ struct SaveResult {
 SaveResult saveFile(const std::filesystem::path& target, std::string_view bytes,
                     SaveStep failAt = SaveStep::None);
 
+// Makes a write past the file-size limit fail (EFBIG) instead of ending the
+// program with SIGXFSZ. Both programs call it first in main.
+void ignoreFileSizeSignal();
+
 struct ReadResult {
     enum Status { Ok, NotFound, Failed };
     Status status = Failed;

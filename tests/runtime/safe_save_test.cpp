@@ -3,11 +3,14 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <cstring>
 #include <fcntl.h>
 #include <fstream>
 #include <functional>
 #include <future>
+#include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 using namespace runtime;
@@ -109,6 +112,50 @@ TEST_F(SafeSave, KeepsPermissions)
     ASSERT_TRUE(saveFile(target, "c"));
     ASSERT_EQ(::stat(target.c_str(), &st), 0);
     EXPECT_EQ(st.st_mode & 07777, 0755u);
+}
+
+// Under a file-size limit a save fails like any other write error: the program
+// lives on (main ignores the signal), the old file stays and no temporary file
+// is left. Each save runs in a child that reports through its exit code.
+TEST_F(SafeSave, FileSizeLimitFailsTheSave)
+{
+    enum Outcome { Saved, TooLarge, OtherReason, NoReason, NoLimit };
+    fs::path target = dir / "TALLY.SUK";
+    const std::string old = "old\r\n";
+    const std::string large(64 * 1024, 'x');
+    const struct Row {
+        rlim_t limit;
+        Outcome outcome;
+    } rows[] = {
+        {16 * 1024, TooLarge},
+        {64 * 1024 - 1, TooLarge},
+        {64 * 1024, Saved},
+        {1024 * 1024, Saved},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.limit);
+        ASSERT_TRUE(saveFile(target, old));
+        pid_t child = ::fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            ignoreFileSizeSignal();
+            const rlimit limit{row.limit, RLIM_INFINITY};
+            if (::setrlimit(RLIMIT_FSIZE, &limit) != 0)
+                ::_exit(NoLimit);
+            SaveResult r = saveFile(target, large);
+            if (r.ok)
+                ::_exit(Saved);
+            if (r.reason.empty())
+                ::_exit(NoReason);
+            ::_exit(r.reason.find(std::strerror(EFBIG)) != std::string::npos ? TooLarge : OtherReason);
+        }
+        int status = 0;
+        ASSERT_EQ(::waitpid(child, &status, 0), child);
+        ASSERT_TRUE(WIFEXITED(status)) << "killed by signal " << (WIFSIGNALED(status) ? WTERMSIG(status) : 0);
+        EXPECT_EQ(WEXITSTATUS(status), row.outcome);
+        EXPECT_EQ(contents(target), row.outcome == Saved ? large : old);
+        EXPECT_TRUE(others(target).empty());
+    }
 }
 
 // Each row prepares a target; the save either writes `file` (the path the
