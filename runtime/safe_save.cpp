@@ -2,9 +2,12 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <csignal>
 #include <cstdint>
 #include <cstring>
+#include <ctime>
 #include <fcntl.h>
+#include <sys/random.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -39,9 +42,168 @@ bool followLinks(fs::path& path, std::string& reason)
     return false;
 }
 
+// A temporary file being written. On leaving it is closed and the name it got
+// is removed, unless the rename took that name away.
+struct TempFile {
+    int fd = -1;
+    std::string name; // "" while it has none
+    TempFile() = default;
+    TempFile(const TempFile&) = delete;
+    TempFile& operator=(const TempFile&) = delete;
+    ~TempFile()
+    {
+        if (fd >= 0)
+            ::close(fd);
+        if (!name.empty())
+            ::unlink(name.c_str());
+    }
+    // Closes the file; the error, or 0.
+    int close()
+    {
+        int closed = ::close(fd);
+        fd = -1;
+        return closed == 0 ? 0 : errno;
+    }
+};
+
+// Writes all the bytes, sets the permission bits and syncs the file; "" or why
+// it failed.
+std::string writeOut(int fd, std::string_view bytes, mode_t mode, SaveStep failAt)
+{
+    // A simulated write failure comes after part of the bytes is written.
+    std::string_view toWrite = failAt == SaveStep::Write ? bytes.substr(0, bytes.size() / 2) : bytes;
+    for (std::size_t done = 0; done < toWrite.size();) {
+        ssize_t n = ::write(fd, toWrite.data() + done, toWrite.size() - done);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            return systemError(errno);
+        done += static_cast<std::size_t>(n);
+    }
+    if (failAt == SaveStep::Write)
+        return simulated;
+    // Where the file system keeps no permissions the new file keeps its own.
+    (void)::fchmod(fd, mode);
+    if (failAt == SaveStep::Flush)
+        return simulated;
+    if (::fsync(fd) != 0)
+        return systemError(errno);
+    return {};
+}
+
+// Renames the complete temporary file over the target and makes that last.
+SaveResult replaceTarget(TempFile& temp, const fs::path& path, const fs::path& folder, SaveStep failAt)
+{
+    if (failAt == SaveStep::Rename)
+        return failure("cannot replace " + path.string() + ": " + simulated);
+    if (::rename(temp.name.c_str(), path.c_str()) != 0)
+        return failure("cannot replace " + path.string() + ": " + systemError(errno));
+    temp.name.clear();
+
+    // A failure here loses nothing.
+    int dirFd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dirFd >= 0) {
+        ::fsync(dirFd);
+        ::close(dirFd);
+    }
+    return {true, {}};
+}
+
+// The folder's named temporary file (the short name keeps a target whose name
+// is near the limit saveable).
+SaveResult saveNamed(const fs::path& path, const fs::path& folder, std::string_view bytes, mode_t mode,
+                     SaveStep failAt)
+{
+    const std::string creating = "cannot create a temporary file in " + folder.string() + ": ";
+    if (failAt == SaveStep::CreateTemp)
+        return failure(creating + simulated);
+    TempFile temp;
+    std::string name = (folder / ".tmp-XXXXXX").string();
+    temp.fd = ::mkostemp(name.data(), O_CLOEXEC);
+    if (temp.fd < 0)
+        return failure(creating + systemError(errno));
+    temp.name = name;
+
+    if (std::string why = writeOut(temp.fd, bytes, mode, failAt); !why.empty())
+        return failure("cannot write " + temp.name + ": " + why);
+    if (int err = temp.close())
+        return failure("cannot write " + temp.name + ": " + systemError(err));
+    return replaceTarget(temp, path, folder, failAt);
+}
+
+// Six letters or digits for a temporary name; `salt` varies them where the
+// system gives no random bytes.
+std::string randomLetters(unsigned salt)
+{
+    static constexpr char letters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+    unsigned char raw[6];
+    if (::getrandom(raw, sizeof raw, GRND_NONBLOCK) != static_cast<ssize_t>(sizeof raw)) {
+        timespec now {};
+        ::clock_gettime(CLOCK_MONOTONIC, &now);
+        std::uint64_t v = static_cast<std::uint64_t>(now.tv_nsec) * 2654435761u ^ now.tv_sec ^ ::getpid() ^ salt;
+        for (unsigned char& c : raw) {
+            c = static_cast<unsigned char>(v);
+            v = v >> 8 | v << 56;
+        }
+    }
+    std::string s;
+    for (unsigned char c : raw)
+        s += letters[c % (sizeof letters - 1)];
+    return s;
+}
+
+// Gives an unnamed open file the name `name`: through /proc, else by its
+// descriptor where the system allows that. 0 or the error.
+int linkUnnamed(int fd, const std::string& name)
+{
+    const std::string proc = "/proc/self/fd/" + std::to_string(fd);
+    if (::linkat(AT_FDCWD, proc.c_str(), AT_FDCWD, name.c_str(), AT_SYMLINK_FOLLOW) == 0)
+        return 0;
+    if (errno != ENOENT)
+        return errno;
+    if (::linkat(fd, "", AT_FDCWD, name.c_str(), AT_EMPTY_PATH) == 0)
+        return 0;
+    return errno;
+}
+
+// An unnamed file in the folder, given a short name only when complete, so a
+// save that dies while writing leaves nothing. `refused` tells that the file
+// system or the system does not allow this (nothing stays then).
+SaveResult saveUnnamed(const fs::path& path, const fs::path& folder, std::string_view bytes, mode_t mode,
+                       SaveStep failAt, bool& refused)
+{
+    const std::string what = "a temporary file in " + folder.string();
+    if (failAt == SaveStep::CreateTemp)
+        return failure("cannot create " + what + ": " + simulated);
+    TempFile temp;
+    temp.fd = ::open(folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, mode);
+    if (temp.fd < 0) {
+        int err = errno;
+        refused = err == EOPNOTSUPP || err == EISDIR || err == EINVAL;
+        return failure("cannot create " + what + ": " + systemError(err));
+    }
+
+    if (std::string why = writeOut(temp.fd, bytes, mode, failAt); !why.empty())
+        return failure("cannot write " + what + ": " + why);
+    for (unsigned tries = 1; temp.name.empty(); ++tries) {
+        std::string name = (folder / (".tmp-" + randomLetters(tries))).string();
+        int err = linkUnnamed(temp.fd, name);
+        if (err == 0) {
+            temp.name = std::move(name);
+        } else if (err != EEXIST || tries == 100) {
+            // No /proc, no hard links on this file system, ...
+            refused = err == ENOENT || err == EPERM || err == EOPNOTSUPP || err == EINVAL || err == EXDEV;
+            return failure("cannot name " + what + ": " + systemError(err));
+        }
+    }
+    if (int err = temp.close())
+        return failure("cannot write " + temp.name + ": " + systemError(err));
+    return replaceTarget(temp, path, folder, failAt);
+}
+
 } // namespace
 
-SaveResult saveFile(const fs::path& target, std::string_view bytes, SaveStep failAt)
+SaveResult saveFile(const fs::path& target, std::string_view bytes, SaveStep failAt, SaveRoute route)
 {
     fs::path path = target;
     std::string reason;
@@ -71,57 +233,20 @@ SaveResult saveFile(const fs::path& target, std::string_view bytes, SaveStep fai
         mode &= ~mask;
     }
 
-    if (failAt == SaveStep::CreateTemp)
-        return failure(std::string("cannot create a temporary file in ") + folder.string() + ": " + simulated);
-    // A short name, so that a target whose name is near the limit saves too.
-    std::string tempName = (folder / ".tmp-XXXXXX").string();
-    int fd = ::mkostemp(tempName.data(), O_CLOEXEC);
-    if (fd < 0)
-        return failure("cannot create a temporary file in " + folder.string() + ": " + systemError(errno));
-
-    auto abandon = [&](std::string reason) {
-        if (fd >= 0)
-            ::close(fd);
-        ::unlink(tempName.c_str());
-        return failure(std::move(reason));
-    };
-
-    // A simulated write failure comes after part of the bytes is written.
-    std::string_view toWrite = failAt == SaveStep::Write ? bytes.substr(0, bytes.size() / 2) : bytes;
-    for (std::size_t done = 0; done < toWrite.size();) {
-        ssize_t n = ::write(fd, toWrite.data() + done, toWrite.size() - done);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0)
-            return abandon("cannot write " + tempName + ": " + systemError(errno));
-        done += static_cast<std::size_t>(n);
+    if (route == SaveRoute::Unnamed) {
+        bool refused = false;
+        SaveResult r = saveUnnamed(path, folder, bytes, mode, failAt, refused);
+        if (!refused) {
+            r.route = SaveRoute::Unnamed;
+            return r;
+        }
     }
-    if (failAt == SaveStep::Write)
-        return abandon(std::string("cannot write ") + tempName + ": " + simulated);
-    // Where the file system keeps no permissions the new file keeps its own.
-    (void)::fchmod(fd, mode);
-    if (failAt == SaveStep::Flush)
-        return abandon(std::string("cannot write ") + tempName + ": " + simulated);
-    if (::fsync(fd) != 0)
-        return abandon("cannot write " + tempName + ": " + systemError(errno));
-    int closed = ::close(fd);
-    fd = -1;
-    if (closed != 0)
-        return abandon("cannot write " + tempName + ": " + systemError(errno));
-
-    if (failAt == SaveStep::Rename)
-        return abandon("cannot replace " + path.string() + ": " + simulated);
-    if (::rename(tempName.c_str(), path.c_str()) != 0)
-        return abandon("cannot replace " + path.string() + ": " + systemError(errno));
-
-    // Make the rename itself last; a failure here loses nothing.
-    int dirFd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY);
-    if (dirFd >= 0) {
-        ::fsync(dirFd);
-        ::close(dirFd);
-    }
-    return {true, {}};
+    SaveResult r = saveNamed(path, folder, bytes, mode, failAt);
+    r.route = SaveRoute::Named;
+    return r;
 }
+
+void ignoreFileSizeSignal() { ::signal(SIGXFSZ, SIG_IGN); }
 
 ReadResult readFile(const fs::path& path, std::size_t maxBytes)
 {

@@ -2,20 +2,30 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
+#include <cstdint>
+#include <cstring>
 #include <fcntl.h>
 #include <fstream>
 #include <functional>
 #include <future>
+#include <sys/inotify.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
+
+namespace runtime {
+void PrintTo(SaveRoute route, std::ostream* os) { *os << (route == SaveRoute::Unnamed ? "Unnamed" : "Named"); }
+} // namespace runtime
 
 using namespace runtime;
 namespace fs = std::filesystem;
 
 namespace {
 
-class SafeSave : public ::testing::Test {
+class TempFolder : public ::testing::Test {
 protected:
     void SetUp() override
     {
@@ -44,27 +54,61 @@ protected:
     fs::path dir;
 };
 
-TEST_F(SafeSave, CreatesAndReplaces)
+// Every save test runs on both routes: the unnamed file, and the named
+// temporary file that file systems without unnamed files get.
+class SafeSave : public TempFolder, public ::testing::WithParamInterface<SaveRoute> {
+protected:
+    void SetUp() override
+    {
+        TempFolder::SetUp();
+        // The unnamed route is taken wherever the folder's file system has it.
+        int fd = ::open(dir.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600);
+        route = GetParam() == SaveRoute::Unnamed && fd >= 0 ? SaveRoute::Unnamed : SaveRoute::Named;
+        if (fd >= 0)
+            ::close(fd);
+    }
+
+    SaveResult save(const fs::path& target, std::string_view bytes, SaveStep failAt = SaveStep::None)
+    {
+        SaveResult r = saveFile(target, bytes, failAt, GetParam());
+        if (r.ok || failAt != SaveStep::None) {
+            EXPECT_EQ(r.route, route);
+        }
+        return r;
+    }
+
+    SaveRoute route = SaveRoute::Named; // the route the saves must take
+};
+
+INSTANTIATE_TEST_SUITE_P(Routes, SafeSave, ::testing::Values(SaveRoute::Unnamed, SaveRoute::Named),
+                         ::testing::PrintToStringParamName());
+
+TEST_P(SafeSave, CreatesAndReplaces)
 {
     fs::path target = dir / "TAPE.ADT";
-    ASSERT_TRUE(saveFile(target, "1\r\n"));
+    ASSERT_TRUE(save(target, "1\r\n"));
     EXPECT_EQ(contents(target), "1\r\n");
-    SaveResult r = saveFile(target, std::string("2\r\n\0x", 5));
+    EXPECT_TRUE(others(target).empty());
+    SaveResult r = save(target, std::string("2\r\n\0x", 5));
     EXPECT_TRUE(r.ok);
     EXPECT_EQ(r.reason, "");
     EXPECT_EQ(contents(target), std::string("2\r\n\0x", 5));
-    ASSERT_TRUE(saveFile(target, ""));
+    EXPECT_TRUE(others(target).empty());
+    ASSERT_TRUE(save(target, ""));
     EXPECT_EQ(contents(target), "");
+    EXPECT_TRUE(others(target).empty());
+    ASSERT_TRUE(save(target, std::string(3 << 20, 'z')));
+    EXPECT_EQ(contents(target), std::string(3 << 20, 'z'));
     EXPECT_TRUE(others(target).empty());
 }
 
-TEST_F(SafeSave, EveryFailingStepKeepsTheOldFile)
+TEST_P(SafeSave, EveryFailingStepKeepsTheOldFile)
 {
     fs::path target = dir / "SETQ.DAT";
     const std::string old = "\"/old\",0,0,0\r\n";
     for (SaveStep step : {SaveStep::CreateTemp, SaveStep::Write, SaveStep::Flush, SaveStep::Rename}) {
-        ASSERT_TRUE(saveFile(target, old));
-        SaveResult r = saveFile(target, "\"/new\",1,1,1\r\n" + std::string(10000, 'x'), step);
+        ASSERT_TRUE(save(target, old));
+        SaveResult r = save(target, "\"/new\",1,1,1\r\n" + std::string(10000, 'x'), step);
         EXPECT_FALSE(r.ok) << static_cast<int>(step);
         EXPECT_NE(r.reason, "");
         EXPECT_EQ(contents(target), old) << static_cast<int>(step);
@@ -72,48 +116,143 @@ TEST_F(SafeSave, EveryFailingStepKeepsTheOldFile)
     }
     // A failure when there was no file leaves none.
     fs::path fresh = dir / "NEW.SUK";
-    EXPECT_FALSE(saveFile(fresh, "1\r\n", SaveStep::Rename));
+    EXPECT_FALSE(save(fresh, "1\r\n", SaveStep::Rename));
     EXPECT_FALSE(fs::exists(fresh));
 }
 
-TEST_F(SafeSave, RealFailuresAreReported)
+TEST_P(SafeSave, RealFailuresAreReported)
 {
     fs::path folderTarget = dir / "folder";
     fs::create_directory(folderTarget);
     fs::path inside = folderTarget / "keep.txt";
     std::ofstream(inside) << "keep";
-    SaveResult r = saveFile(folderTarget, "x");
+    SaveResult r = save(folderTarget, "x");
     EXPECT_FALSE(r);
     EXPECT_NE(r.reason.find("folder"), std::string::npos) << r.reason;
     EXPECT_EQ(contents(inside), "keep");
 
-    r = saveFile(dir / "missing" / "A.ADT", "x");
+    r = save(dir / "missing" / "A.ADT", "x");
     EXPECT_FALSE(r);
     EXPECT_NE(r.reason, "");
     EXPECT_FALSE(fs::exists(dir / "missing"));
     EXPECT_EQ(others(dir / "none"), std::vector<std::string>{"folder"});
 }
 
-TEST_F(SafeSave, KeepsPermissions)
+TEST_P(SafeSave, KeepsPermissions)
 {
     fs::path target = dir / "DATT.DAT";
-    ASSERT_TRUE(saveFile(target, "a"));
+    ASSERT_TRUE(save(target, "a"));
     ::chmod(target.c_str(), 0640);
-    ASSERT_TRUE(saveFile(target, "b"));
+    ASSERT_TRUE(save(target, "b"));
     struct stat st {};
     ASSERT_EQ(::stat(target.c_str(), &st), 0);
     EXPECT_EQ(st.st_mode & 07777, 0640u);
 
     // A data file does not inherit set-id or sticky bits.
     ::chmod(target.c_str(), 06755);
-    ASSERT_TRUE(saveFile(target, "c"));
+    ASSERT_TRUE(save(target, "c"));
     ASSERT_EQ(::stat(target.c_str(), &st), 0);
     EXPECT_EQ(st.st_mode & 07777, 0755u);
+
+    // The umask takes nothing from an existing file's bits; a new file gets
+    // the usual bits less the umask.
+    mode_t mask = ::umask(027);
+    ::chmod(target.c_str(), 0666);
+    SaveResult r = save(target, "d");
+    SaveResult created = save(dir / "NEW.DAT", "e");
+    ::umask(mask);
+    ASSERT_TRUE(r) << r.reason;
+    ASSERT_EQ(::stat(target.c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 07777, 0666u);
+    ASSERT_TRUE(created) << created.reason;
+    ASSERT_EQ(::stat((dir / "NEW.DAT").c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 07777, 0640u);
+}
+
+// The unnamed file has no name in the folder while the bytes are written: a
+// watch on the folder sees every write before any name is created. The named
+// temporary file is created before it is written.
+TEST_P(SafeSave, NoNameInTheFolderWhileWriting)
+{
+    fs::path target = dir / "TAPE.ADT";
+    ASSERT_TRUE(save(target, "old"));
+    int watch = ::inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
+    ASSERT_GE(watch, 0);
+    ASSERT_GE(::inotify_add_watch(watch, dir.c_str(), IN_CREATE | IN_MODIFY | IN_MOVED_TO), 0);
+    ASSERT_TRUE(save(target, std::string(1 << 20, 'x')));
+
+    std::vector<std::uint32_t> events; // in the order they happened
+    alignas(inotify_event) char buf[64 * 1024];
+    for (ssize_t n; (n = ::read(watch, buf, sizeof buf)) > 0;) {
+        for (char* p = buf; p < buf + n;) {
+            const auto* e = reinterpret_cast<const inotify_event*>(p);
+            events.push_back(e->mask);
+            p += sizeof *e + e->len;
+        }
+    }
+    ::close(watch);
+    auto isName = [](std::uint32_t m) { return (m & (IN_CREATE | IN_MOVED_TO)) != 0; };
+    auto isWrite = [](std::uint32_t m) { return (m & IN_MODIFY) != 0; };
+    auto named = std::find_if(events.begin(), events.end(), isName);
+    auto firstWrite = std::find_if(events.begin(), events.end(), isWrite);
+    ASSERT_NE(firstWrite, events.end()) << "no write seen";
+    ASSERT_NE(named, events.end()) << "no name seen";
+    auto lastWrite = std::find_if(events.rbegin(), events.rend(), isWrite).base() - 1;
+    if (route == SaveRoute::Unnamed) {
+        EXPECT_LT(lastWrite, named);
+    } else {
+        EXPECT_LT(named, firstWrite);
+    }
+    EXPECT_TRUE(others(target).empty());
+}
+
+// Under a file-size limit a save fails like any other write error: the program
+// lives on (main ignores the signal), the old file stays and no temporary file
+// is left. Each save runs in a child that reports through its exit code.
+TEST_P(SafeSave, FileSizeLimitFailsTheSave)
+{
+    enum Outcome { Saved, TooLarge, OtherReason, NoReason, NoLimit };
+    fs::path target = dir / "TALLY.SUK";
+    const std::string old = "old\r\n";
+    const std::string large(64 * 1024, 'x');
+    const struct Row {
+        rlim_t limit;
+        Outcome outcome;
+    } rows[] = {
+        {16 * 1024, TooLarge},
+        {64 * 1024 - 1, TooLarge},
+        {64 * 1024, Saved},
+        {1024 * 1024, Saved},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.limit);
+        ASSERT_TRUE(save(target, old));
+        pid_t child = ::fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            ignoreFileSizeSignal();
+            const rlimit limit{row.limit, RLIM_INFINITY};
+            if (::setrlimit(RLIMIT_FSIZE, &limit) != 0)
+                ::_exit(NoLimit);
+            SaveResult r = saveFile(target, large, SaveStep::None, GetParam());
+            if (r.ok)
+                ::_exit(Saved);
+            if (r.reason.empty())
+                ::_exit(NoReason);
+            ::_exit(r.reason.find(std::strerror(EFBIG)) != std::string::npos ? TooLarge : OtherReason);
+        }
+        int status = 0;
+        ASSERT_EQ(::waitpid(child, &status, 0), child);
+        ASSERT_TRUE(WIFEXITED(status)) << "killed by signal " << (WIFSIGNALED(status) ? WTERMSIG(status) : 0);
+        EXPECT_EQ(WEXITSTATUS(status), row.outcome);
+        EXPECT_EQ(contents(target), row.outcome == Saved ? large : old);
+        EXPECT_TRUE(others(target).empty());
+    }
 }
 
 // Each row prepares a target; the save either writes `file` (the path the
 // bytes must end up in) or is refused and leaves everything as it was.
-TEST_F(SafeSave, TargetsThatSaveAndTargetsThatAreRefused)
+TEST_P(SafeSave, TargetsThatSaveAndTargetsThatAreRefused)
 {
     const std::string old = "old";
     auto plain = [&](const char* name, mode_t mode) {
@@ -167,7 +306,7 @@ TEST_F(SafeSave, TargetsThatSaveAndTargetsThatAreRefused)
             before.push_back(e.path());
         const fs::file_type typeBefore = fs::symlink_status(target).type();
 
-        SaveResult r = saveFile(target, "new\r\n");
+        SaveResult r = save(target, "new\r\n");
         EXPECT_EQ(r.ok, *row.file != 0) << r.reason;
         if (typeBefore == fs::file_type::symlink) {
             EXPECT_TRUE(fs::is_symlink(target)); // a link stays a link
@@ -200,7 +339,7 @@ TEST_F(SafeSave, TargetsThatSaveAndTargetsThatAreRefused)
 
 // Reading takes whole regular files and reports everything else as a failure,
 // without waiting on devices or FIFOs.
-TEST_F(SafeSave, ReadTakesRegularFilesOnly)
+TEST_F(TempFolder, ReadTakesRegularFilesOnly)
 {
     std::ofstream(dir / "f") << "abc";
     ::mkfifo((dir / "fifo").c_str(), 0644);
