@@ -1,6 +1,19 @@
 #include "sumlet/tally/engine/tally_data.h"
 
+#include "runtime/cp932.h"
+
 namespace sumlet {
+
+bool keyCaptionFits(std::string_view caption)
+{
+    for (const char ch : caption) {
+        const auto c = static_cast<unsigned char>(ch);
+        if (c == '"' || c < 0x20 || c == 0x7F)
+            return false;
+    }
+    // Code page 932 holds none of the control characters U+0080..U+009F.
+    return runtime::fitsCp932(caption);
+}
 
 namespace {
 

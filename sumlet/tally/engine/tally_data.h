@@ -14,12 +14,18 @@
 #pragma once
 
 #include <array>
+#include <string_view>
 
 #include "runtime/value.h"
 
 namespace sumlet {
 
 inline constexpr int kMaxMonths = 6;
+
+// A key caption goes into a tally file as one quoted field and heads the
+// grids: no double quote, no control character (CR, LF, NUL, tab, ...),
+// and only characters of code page 932. UTF-8.
+bool keyCaptionFits(std::string_view caption);
 
 // Month family: element k (1..6) is the member for month k; element 0 unused.
 using MonthValues = std::array<runtime::Value, kMaxMonths + 1>;

@@ -42,7 +42,8 @@ TallyFileBytes writeTallyFile(const TallyData& t)
             }
         }
     }
-    return {!w.failed(), w.bytes()};
+    // Never a file that readTallyFile would refuse.
+    return {!w.failed() && keyCaptionFits(t.KeyName.text()), w.bytes()};
 }
 
 namespace {
@@ -98,6 +99,8 @@ std::optional<TallyFileContents> readTallyFile(std::string_view bytes)
 
     runtime::SeqField key;
     if (r.next(key) != ReadStatus::Ok)
+        return std::nullopt;
+    if (!keyCaptionFits(key.text))
         return std::nullopt;
     if (key.quoted || !key.text.empty())
         c.keyName = Value(key.text);

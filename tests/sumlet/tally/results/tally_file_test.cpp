@@ -96,6 +96,16 @@ TEST(TallyFile, WrittenBytesAndWhatReadsBack)
         {"unclosed quote", "1,\"" + kKeyCp932 + ",4,5\r\n0\r\n4\r\n", ""},
         {"undecodable key", "1,\"\x81\x20NO\",4,5\r\n0\r\n4\r\n", ""},
         {"lone lead byte", "1,\"NO\x82\",4,5\r\n0\r\n4\r\n", ""},
+        // The key box's rule for the caption: a blank is fine, control characters are not.
+        {"blank in the key", "1,\"a b\",4,5\r\n0\r\n4\r\n", "1,\"a b\",4,5\r\n0\r\n4\r\n"},
+        {"line feed in the key", "1,\"a\nb\",4,5\r\n0\r\n4\r\n", ""},
+        {"CR in the key", "1,\"a\rb\",4,5\r\n0\r\n4\r\n", ""},
+        {"CR LF alone as the key", "1,\"\r\n\",4,5\r\n0\r\n4\r\n", ""},
+        {"NUL in the key", std::string("1,\"a") + '\0' + "b\",4,5\r\n0\r\n4\r\n", ""},
+        {"tab in the key", "1,\"a\tb\",4,5\r\n0\r\n4\r\n", ""},
+        {"unit separator in the key", "1,\"a\x1f" "b\",4,5\r\n0\r\n4\r\n", ""},
+        {"DEL in the key", "1,\"a\x7f" "b\",4,5\r\n0\r\n4\r\n", ""},
+        {"control character in an unquoted key", "1,a\x01" "b,4,5\r\n0\r\n4\r\n", ""},
     };
     for (const Case& c : cases) {
         TallyData back;
