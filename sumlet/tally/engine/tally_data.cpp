@@ -1,8 +1,16 @@
 #include "sumlet/tally/engine/tally_data.h"
 
+#include <cmath>
+
 #include "runtime/cp932.h"
+#include "runtime/number_text.h"
 
 namespace sumlet {
+
+bool tallyNumberFits(double v)
+{
+    return std::isfinite(v) && std::fabs(runtime::roundHalfAway(v)) < kTallyNumberLimit;
+}
 
 bool keyCaptionFits(std::string_view caption)
 {

@@ -67,6 +67,12 @@ bool readNumberOrEmpty(runtime::SeqReader& r, Value& out)
     return true;
 }
 
+// A key, count or amount: empty, or a number the entry boxes could have written.
+bool readRowNumber(runtime::SeqReader& r, Value& out)
+{
+    return readNumberOrEmpty(r, out) && tallyNumberFits(out.num());
+}
+
 bool wholeIn(double v, double lo, double hi)
 {
     return std::isfinite(v) && v == std::floor(v) && v >= lo && v <= hi;
@@ -123,7 +129,7 @@ std::optional<TallyFileContents> readTallyFile(std::string_view bytes)
         c.rows[m].resize(static_cast<std::size_t>(c.monthRows[m].num()));
         for (TallyFileContents::Row& row : c.rows[m])
             for (Value& v : row)
-                if (!readNumberOrEmpty(r, v))
+                if (!readRowNumber(r, v))
                     return std::nullopt;
     }
     if (!onlyEmptyFieldsLeft(r))

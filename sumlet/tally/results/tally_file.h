@@ -44,9 +44,10 @@ struct TallyFileContents {
 // Reads a tally file's bytes. Fields may be spread over lines at will.
 // nullopt unless all of it is sound: a MonthCount that is a whole number
 // 1..6, a key caption that keyCaptionFits, row counts that are whole numbers
-// 0..500 (an empty field counts 0), every other field a number or empty, as
-// many fields as the counts announce and nothing but empty fields after
-// them, closed quotes and valid code page 932.
+// 0..500 (an empty field counts 0), keys, counts and amounts that
+// tallyNumberFits, every other field a number or empty, as many fields as
+// the counts announce and nothing but empty fields after them, closed
+// quotes and valid code page 932.
 std::optional<TallyFileContents> readTallyFile(std::string_view bytes);
 
 // Takes a read file over: MonthCount, KeyName, StartMonth, EndMonth, a fresh

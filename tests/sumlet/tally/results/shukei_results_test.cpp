@@ -355,11 +355,18 @@ TEST_F(ResultsTest, LoadedFilesShowOrChangeNothing)
         {"text.SUK", "1,\"x\",4,4\r\n1\r\n4\r\n1,2,three\r\n"},
         {"lfkey.SUK", "1,\"a\nb\",4,4\r\n1\r\n4\r\n1,1,1\r\n"},
         {"nulkey.SUK", std::string("1,\"a") + '\0' + "b\",4,4\r\n1\r\n4\r\n1,1,1\r\n"},
+        {"bigkey.SUK", "1,\"x\",4,4\r\n1\r\n4\r\n123456789012345678,1,1\r\n"},
+        {"huge.SUK", "2,\"x\",4,5\r\n1,4\r\n4\r\n5\r\n1,1,1\r\n1,1,1e300\r\n2,1,1e300\r\n3,1,1e300\r\n4,1,1e300\r\n"},
         {"missing.SUK", std::nullopt},
         {"pipe.SUK", std::nullopt},   // a FIFO: refused without waiting for a writer
         {"folder.SUK", std::nullopt},
         // No period ever confirmed, one empty month.
         {"noperiod.SUK", "1,\"NO\",,0\r\n0\r\n0\r\n", {head, "1 |||"}, {head}, {head}, " / /0 /0 //0/0/0 /0 "},
+        // Keys and amounts of 15 digits, shown with all of them.
+        {"digits15.SUK", "1,\"NO\",4,4\r\n2\r\n4\r\n999999999999999,1,999999999999999\r\n-1,1,-999999999999999\r\n",
+         {head, "1 |999999999999999 |1 |999,999,999,999,999 "}, {head, "1 |-1 |1 |-999,999,999,999,999 ",
+         "2 |999999999999999 |1 |999,999,999,999,999 "}, {head, "1 |-1 |1 |-999,999,999,999,999 ",
+         "2 |999999999999999 |1 |999,999,999,999,999 "}, "4 /4 /2 /0 /4/4/4/2 /0 "},
         // Month 1 empty; the compute still takes month 2.
         {"empty1.SUK", "2,\"NO\",4,5\r\n0,2\r\n4\r\n5\r\n7,1,1000\r\n7,2,50\r\n", {head, "1 |||"}, {head},
          {head, "1 |7 |3 |1,050 "}, "4 /5 /0 /0 /4/5/4/3 /1,050 "},
