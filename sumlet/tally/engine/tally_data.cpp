@@ -1,6 +1,27 @@
 #include "sumlet/tally/engine/tally_data.h"
 
+#include <cmath>
+
+#include "runtime/cp932.h"
+#include "runtime/number_text.h"
+
 namespace sumlet {
+
+bool tallyNumberFits(double v)
+{
+    return std::isfinite(v) && std::fabs(runtime::roundHalfAway(v)) < kTallyNumberLimit;
+}
+
+bool keyCaptionFits(std::string_view caption)
+{
+    for (const char ch : caption) {
+        const auto c = static_cast<unsigned char>(ch);
+        if (c == '"' || c < 0x20 || c == 0x7F)
+            return false;
+    }
+    // Code page 932 holds none of the control characters U+0080..U+009F.
+    return runtime::fitsCp932(caption);
+}
 
 namespace {
 

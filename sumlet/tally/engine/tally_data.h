@@ -14,12 +14,28 @@
 #pragma once
 
 #include <array>
+#include <string_view>
 
 #include "runtime/value.h"
 
 namespace sumlet {
 
 inline constexpr int kMaxMonths = 6;
+
+// Keys, counts and amounts of entered rows are whole numbers of at most 15
+// digits, as the Windows program writes them: each is then written to a
+// tally file with all its digits, and no total over 500 rows of 6 months
+// comes near the end of the double range.
+inline constexpr double kTallyNumberLimit = 1e15;
+
+// True when v, rounded to a whole number as a cell shows it, lies below
+// kTallyNumberLimit in magnitude (never for inf or nan).
+bool tallyNumberFits(double v);
+
+// A key caption goes into a tally file as one quoted field and heads the
+// grids: no double quote, no control character (CR, LF, NUL, tab, ...),
+// and only characters of code page 932. UTF-8.
+bool keyCaptionFits(std::string_view caption);
 
 // Month family: element k (1..6) is the member for month k; element 0 unused.
 using MonthValues = std::array<runtime::Value, kMaxMonths + 1>;

@@ -1,7 +1,5 @@
 #include "sumlet/tally/entry/entry_rules.h"
 
-#include "runtime/cp932.h"
-
 #include <QStringList>
 #include <cmath>
 
@@ -21,14 +19,6 @@ QString keyHint(const QString& keyName, bool byEnter)
     }
     lines << QStringLiteral("※ ｢*｣ 入力行以降の行はカットされますので注意。");
     return lines.join(QStringLiteral("\r\n"));
-}
-
-bool keyCaptionUsable(const QString& caption)
-{
-    for (QChar c : caption)
-        if (c == QLatin1Char('"') || c == QLatin1Char('\r') || c == QLatin1Char('\n'))
-            return false;
-    return runtime::fitsCp932(caption.toStdString());
 }
 
 namespace {

@@ -1,5 +1,5 @@
-// Rules of the tally's entry side that need no window: the input hint, the
-// key caption check and the period.
+// Rules of the tally's entry side that need no window: the input hint and
+// the period.
 #pragma once
 
 #include <QString>
@@ -11,10 +11,6 @@ namespace sumlet {
 // The input hint: five lines joined by CR LF. The wording differs when the
 // key was taken with Enter in the key box instead of a click on an item.
 QString keyHint(const QString& keyName, bool byEnter);
-
-// A key caption must go into a tally file as one quoted field: no double
-// quote, CR or LF, and only characters of code page 932.
-bool keyCaptionUsable(const QString& caption);
 
 // The start month typed into its box.
 enum class StartMonthCheck {

@@ -5,6 +5,7 @@
 #include "runtime/format.h"
 #include "runtime/number_text.h"
 #include "sumlet/program.h"
+#include "sumlet/tally/engine/tally_data.h"
 
 #include <algorithm>
 
@@ -90,7 +91,8 @@ void SHUKEI::Text5_KeyDown(int KeyCode, int)
 
 // The first steps of Enter in a box of column col: the cell under the box
 // becomes current; false when Enter has nothing to write (the box is empty
-// over a filled cell, or its number is out of range).
+// over a filled cell, or its number is beyond the double range or, rounded
+// as the cell shows it, has more than 15 digits).
 bool SHUKEI::takeEntry(forms::TextBox& box, int col, int& KeyAscii, double& value)
 {
     const int row = std::clamp(static_cast<int>(tally().InputRow.num()), 1, std::max(1, maxInputRows()));
@@ -106,7 +108,7 @@ bool SHUKEI::takeEntry(forms::TextBox& box, int col, int& KeyAscii, double& valu
     if (col == 1 && box.Text() == QStringLiteral("*"))
         return true;
     const runtime::ValResult v = runtime::Val(box.Text().toStdString());
-    if (v.overflow) {
+    if (v.overflow || !tallyNumberFits(v.value)) {
         Warn(QStringLiteral("入力エラー！"), &box);
         box.setText(QString());
         return false;

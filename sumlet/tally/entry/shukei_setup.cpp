@@ -6,6 +6,7 @@
 #include "runtime/format.h"
 #include "runtime/number_text.h"
 #include "sumlet/program.h"
+#include "sumlet/tally/engine/tally_data.h"
 #include "sumlet/tally/entry/entry_rules.h"
 #include "sumlet/tally/grid_heading.h"
 
@@ -99,7 +100,7 @@ void SHUKEI::Combo1_KeyPress(int& KeyAscii)
 void SHUKEI::chooseKey(bool byEnter)
 {
     const QString caption = Combo1.Text();
-    if (!keyCaptionUsable(caption)) {
+    if (!keyCaptionFits(caption.toStdString())) {
         Warn(QStringLiteral("項目名に使えない文字があります！"), &Combo1);
         return;
     }

@@ -42,7 +42,8 @@ TallyFileBytes writeTallyFile(const TallyData& t)
             }
         }
     }
-    return {!w.failed(), w.bytes()};
+    // Never a file that readTallyFile would refuse.
+    return {!w.failed() && keyCaptionFits(t.KeyName.text()), w.bytes()};
 }
 
 namespace {
@@ -64,6 +65,12 @@ bool readNumberOrEmpty(runtime::SeqReader& r, Value& out)
         return false;
     out = Value(d + 0.0);
     return true;
+}
+
+// A key, count or amount: empty, or a number the entry boxes could have written.
+bool readRowNumber(runtime::SeqReader& r, Value& out)
+{
+    return readNumberOrEmpty(r, out) && tallyNumberFits(out.num());
 }
 
 bool wholeIn(double v, double lo, double hi)
@@ -99,6 +106,8 @@ std::optional<TallyFileContents> readTallyFile(std::string_view bytes)
     runtime::SeqField key;
     if (r.next(key) != ReadStatus::Ok)
         return std::nullopt;
+    if (!keyCaptionFits(key.text))
+        return std::nullopt;
     if (key.quoted || !key.text.empty())
         c.keyName = Value(key.text);
 
@@ -120,7 +129,7 @@ std::optional<TallyFileContents> readTallyFile(std::string_view bytes)
         c.rows[m].resize(static_cast<std::size_t>(c.monthRows[m].num()));
         for (TallyFileContents::Row& row : c.rows[m])
             for (Value& v : row)
-                if (!readNumberOrEmpty(r, v))
+                if (!readRowNumber(r, v))
                     return std::nullopt;
     }
     if (!onlyEmptyFieldsLeft(r))

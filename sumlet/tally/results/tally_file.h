@@ -21,7 +21,7 @@ namespace sumlet {
 inline constexpr int kTallyFileMaxRows = 500;
 
 struct TallyFileBytes {
-    bool ok = false;     // false: the key caption cannot be stored (a double quote, or outside code page 932)
+    bool ok = false;     // false: the key caption cannot be stored (see keyCaptionFits)
     std::string bytes;
 };
 
@@ -43,10 +43,11 @@ struct TallyFileContents {
 
 // Reads a tally file's bytes. Fields may be spread over lines at will.
 // nullopt unless all of it is sound: a MonthCount that is a whole number
-// 1..6, row counts that are whole numbers 0..500 (an empty field counts 0),
-// every other field a number or empty, as many fields as the counts
-// announce and nothing but empty fields after them, closed quotes and valid
-// code page 932.
+// 1..6, a key caption that keyCaptionFits, row counts that are whole numbers
+// 0..500 (an empty field counts 0), keys, counts and amounts that
+// tallyNumberFits, every other field a number or empty, as many fields as
+// the counts announce and nothing but empty fields after them, closed
+// quotes and valid code page 932.
 std::optional<TallyFileContents> readTallyFile(std::string_view bytes);
 
 // Takes a read file over: MonthCount, KeyName, StartMonth, EndMonth, a fresh

@@ -243,6 +243,17 @@ TEST(KeypadOverflow, RuleAndBlockedKeys)
         {"below 10^12 is shown", {{"999999999999 + 0.5 =", "999,999,999,999.5"}}},
         {"negative -10^13 overflows", {{"0 - 9999999999999 - 1 =", "-10,000,000E"}}},
         {"negative just above -10^13 is shown", {{"0 - 9999999999999 =", "-9,999,999,999,999."}}},
+        // The largest values the keys reach (a first operand of 12 digits after
+        // activation, a second of 13): the overflow display, never inf or nan.
+        {"largest product",
+         {{"9999999999999 * 9999999999999 =", "9,999,999,999,989,000,000E"}, {"* =", "9,999,999,999,989,000,000E"}}},
+        {"largest product on an operation key",
+         {{"9999999999999 * 9999999999999 *", "9,999,999,999,989,000,000E"}}},
+        {"powers by the constant",
+         {{"999999 * =", "999,998,000,001."}, {"=", "999,997,000,002E"}, {"= = =", "999,997,000,002E"}}},
+        {"largest quotient", {{"9999999999999 / .00000000001 =", "99,999,999,999,900,000E"}}},
+        {"largest percent", {{"9999999999999 / .00000000001 %", "9,999,999,999,990,000,000E"}}},
+        {"most negative product", {{"0 - 9999999999999 * 9999999999999 =", "-99,999,999,999,980,000,000E"}}},
     });
 
     Keypad k = started();
@@ -299,6 +310,9 @@ TEST(KeypadMemory, Keys)
         {"MC after an overflowing MR shows the accumulator",
          {{"999999999999 M+ 1 M+ 5 + 3 = MR", "1,000,000E"}, {"MC", "8.", ""}, {"4 =", "8."}}},
         {"MR of -10^13", {{"1 M- 9999999999999 M- MR", "-10,000,000E"}}},
+        {"memory after the largest product",
+         {{"9999999999999 * 9999999999999 = M+", "9,999,999,999,989,000,000E", "memory"},
+          {"MR", "9,999,999E", "memory"}, {"M+ M+ MR", "9,999,999E", "memory"}, {"MC", "9,999,999,999,999.", ""}}},
     });
 
     Keypad k = started();

@@ -170,13 +170,17 @@ TEST_F(AddingTest, ClearKeepsPreviousCountAndTotal)
     EXPECT_EQ(forms::testing::focusName(f), "Text1");
 }
 
+// Lines whose value, or the total with it, is beyond the double range are
+// refused: the tape, its labels, its file and its print stay finite.
 TEST_F(AddingTest, InputErrorsWarnAndRecordNothing)
 {
     SUMLET& f = open();
     enter(QStringLiteral("1E308"));
     const Screen before = screen();
     const QStringList cells = column(1, 3);
-    for (const char* line : {"10/0", "0/0", "-3/0", "1e999", "2*1e999", "1e308*10", "-1e308-1e308", "1e308"}) {
+    const char* const lines[] = {"10/0", "0/0", "-3/0", "1e999", "2*1e999", "1e308*10", "-1e308-1e308", "1e308",
+                                 "1e308+1e308", "1e308++1e308", "1e200*1e200", "-1e200*1e200", "1e308/0.1"};
+    for (const char* line : lines) {
         SCOPED_TRACE(line);
         rec.answerNextMessage(MsgResult::OK);
         const int beeps = rec.beeps();
@@ -193,7 +197,25 @@ TEST_F(AddingTest, InputErrorsWarnAndRecordNothing)
         EXPECT_EQ(screen(), before);
         EXPECT_EQ(forms::testing::focusName(f), "Text1");
     }
-    EXPECT_EQ(rec.messages().size(), 8u);
+    EXPECT_EQ(rec.messages().size(), std::size(lines));
+
+    // The one value on the tape is shown, saved and printed with its digits.
+    const QString value = QStringLiteral("100") + QStringLiteral(",000").repeated(102) + QStringLiteral(".");
+    EXPECT_EQ(f.Label2.Caption(), value + " ");
+    EXPECT_EQ(f.G.TextMatrix(1, 1), value + " ");
+    EXPECT_EQ(f.G.TextMatrix(2, 2), QStringLiteral("合計＝1") + QString(308, QLatin1Char('0')) + ".");
+    rec.answerNextFileDialog(dir.filePath("big.ADT"));
+    forms::testing::choose(f.M12);
+    EXPECT_EQ(fileBytes("big.ADT"), "1,1E+308,1\r\n1E+308\r\n");
+    forms::testing::clickToolbar(f.Toolbar1, 3);
+    ASSERT_NE(prog().INSATSU_.get(), nullptr);
+    click(prog().INSATSU_->Command1);
+    ASSERT_EQ(rec.recordingPrinter().documents().size(), 1u);
+    QStringList printed;
+    for (const auto& page : rec.recordingPrinter().documents().back().pages)
+        for (const auto& item : page.items)
+            printed << item.text;
+    EXPECT_EQ(printed, (QStringList{" ", QStringLiteral("件数: 1 件　　　合計：") + value, "1:", value}));
 }
 
 TEST_F(AddingTest, TopRowKeepsTheLastTenRowsInView)

@@ -35,6 +35,9 @@ TEST_F(TallyTest, EnterWritesFormattedCellsAndTotalsFollowTheColumns)
         {"&H10", "0.4", "999.5", "16 |0 |1,000 ", 0.4, 1000},
         {" *", "1", "1", "0 |1 |1 ", 1, 1},
         {"＊", "1", "1", "0 |1 |1 ", 1, 1},
+        // 15 digits at most, judged after the rounding to a whole number.
+        {"999999999999999", "999999999999999.4", "-999999999999999",
+         "999999999999999 |999999999999999 |-999,999,999,999,999 ", 999999999999999.4, -999999999999999},
     };
     SHUKEI& f = openForEntry("4", "6");
     double counts = 0, amounts = 0;
@@ -59,10 +62,12 @@ TEST_F(TallyTest, EnterWritesFormattedCellsAndTotalsFollowTheColumns)
     }
     EXPECT_TRUE(rec.messages().empty());
     EXPECT_EQ(tally().MonthRows[1].num(), 0);   // nothing stored until the month is closed
+    star();
+    EXPECT_EQ(stored(1).value(std::size(cases) - 1), "999999999999999|999999999999999|-999999999999999");
 }
 
 // Enter over a filled row 1: an empty box passes on without writing, a
-// number beyond the range is refused.
+// number beyond the range or of more than 15 digits is refused.
 TEST_F(TallyTest, EnterThatWritesNothing)
 {
     struct Case {
@@ -79,6 +84,13 @@ TEST_F(TallyTest, EnterThatWritesNothing)
         {"Text3", "1e999", "Text3", 1, "入力エラー！"},
         {"Text4", "1e999", "Text4", 1, "入力エラー！"},
         {"Text5", "1e999", "Text5", 1, "入力エラー！"},
+        // More than 15 digits.
+        {"Text3", "1e15", "Text3", 1, "入力エラー！"},
+        {"Text4", "1000000000000000", "Text4", 1, "入力エラー！"},
+        {"Text5", "1e300", "Text5", 1, "入力エラー！"},
+        {"Text5", "-1e15", "Text5", 1, "入力エラー！"},
+        {"Text3", "999999999999999.5", "Text3", 1, "入力エラー！"},   // rounds to 10^15
+        {"Text4", "-123456789012345678", "Text4", 1, "入力エラー！"},
     };
     SHUKEI& f = openForEntry("4", "6");
     row("1", "2", "3");

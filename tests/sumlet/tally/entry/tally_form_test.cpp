@@ -95,6 +95,16 @@ TEST_F(TallyTest, KeyChoiceTakesOrRefusesTheCaption)
         {"double quote", pasted("伝票\"NO"), "支払回数", {}, false, "項目名に使えない文字があります！"},
         {"outside code page 932", pasted("伝票\xF0\x9F\x98\x80"), "支払回数", {}, false, "項目名に使えない文字があります！"},
         {"yen sign", pasted("\xC2\xA5番号"), "支払回数", {}, false, "項目名に使えない文字があります！"},
+        {"line feed", pasted("伝票\nNO"), "支払回数", {}, false, "項目名に使えない文字があります！"},
+        {"carriage return", pasted("伝票\rNO"), "支払回数", {}, false, "項目名に使えない文字があります！"},
+        {"tab", pasted("伝票\tNO"), "支払回数", {}, false, "項目名に使えない文字があります！"},
+        {"NUL",
+         [](SHUKEI& f) {
+             f.Combo1.setText(QStringLiteral("伝票") + QChar(0) + QStringLiteral("NO"));
+             typeText(f.Combo1, "\r");
+         },
+         "支払回数", {}, false, "項目名に使えない文字があります！"},
+        {"C1 control character", pasted("伝票\xC2\x85NO"), "支払回数", {}, false, "項目名に使えない文字があります！"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);

@@ -314,7 +314,8 @@ TEST_F(ResultsTest, SaveIsRefusedUntilComputedAndFailuresAreReported)
     writeSuk("keep.SUK", kExampleFile);
     ASSERT_TRUE(QFile::setPermissions(writeSuk("ro.SUK", kExampleFile), QFile::ReadOwner | QFile::ReadOther));
     const std::vector<std::pair<const char*, const char*>> saves = {
-        {"担当者NO", "none/a.SUK"}, {"担当者NO", "ro.SUK"}, {"担当\"NO", "keep.SUK"}, {"店😀", "keep.SUK"}};
+        {"担当者NO", "none/a.SUK"}, {"担当者NO", "ro.SUK"}, {"担当\"NO", "keep.SUK"}, {"店😀", "keep.SUK"},
+        {"担当\nNO", "keep.SUK"}};
     for (const auto& [key, file] : saves) {
         tally().KeyName = key;
         answerBoxes(1);
@@ -322,7 +323,7 @@ TEST_F(ResultsTest, SaveIsRefusedUntilComputedAndFailuresAreReported)
         choose(f.M3);
         EXPECT_EQ(rec.messages().back().text, "保存できませんでした！") << key;
     }
-    EXPECT_EQ(rec.messages().size(), 6u);
+    EXPECT_EQ(rec.messages().size(), 7u);
     EXPECT_EQ(fileBytes(QStringLiteral("keep.SUK")), kExampleFile);
     EXPECT_EQ(fileBytes(QStringLiteral("ro.SUK")), kExampleFile);
 }
@@ -339,7 +340,7 @@ TEST_F(ResultsTest, LoadedFilesShowOrChangeNothing)
         return rows(f.G1) + rows(f.G2) + rows(f.G3)
                << captions({&f.Label2, &f.Label3, &f.Label24, &f.Label25, &f.Label10, &f.Label11, &f.Label8,
                             &f.Label18, &f.Label17})
-               << QString::fromStdString(sumlet::writeTallyFile(tally()).bytes);
+               << QString::fromStdString(sumlet::writeTallyFile(tally()).bytes) << f.Combo1.Text();
     };
     const QString head = QStringLiteral("NO|NO|件数|金　額");
     struct Load {
@@ -352,11 +353,20 @@ TEST_F(ResultsTest, LoadedFilesShowOrChangeNothing)
         {"short.SUK", kExampleFile.substr(0, kExampleFile.size() - 11)},
         {"long.SUK", kExampleFile + "103,1,1\r\n"},
         {"text.SUK", "1,\"x\",4,4\r\n1\r\n4\r\n1,2,three\r\n"},
+        {"lfkey.SUK", "1,\"a\nb\",4,4\r\n1\r\n4\r\n1,1,1\r\n"},
+        {"nulkey.SUK", std::string("1,\"a") + '\0' + "b\",4,4\r\n1\r\n4\r\n1,1,1\r\n"},
+        {"bigkey.SUK", "1,\"x\",4,4\r\n1\r\n4\r\n123456789012345678,1,1\r\n"},
+        {"huge.SUK", "2,\"x\",4,5\r\n1,4\r\n4\r\n5\r\n1,1,1\r\n1,1,1e300\r\n2,1,1e300\r\n3,1,1e300\r\n4,1,1e300\r\n"},
         {"missing.SUK", std::nullopt},
         {"pipe.SUK", std::nullopt},   // a FIFO: refused without waiting for a writer
         {"folder.SUK", std::nullopt},
         // No period ever confirmed, one empty month.
         {"noperiod.SUK", "1,\"NO\",,0\r\n0\r\n0\r\n", {head, "1 |||"}, {head}, {head}, " / /0 /0 //0/0/0 /0 "},
+        // Keys and amounts of 15 digits, shown with all of them.
+        {"digits15.SUK", "1,\"NO\",4,4\r\n2\r\n4\r\n999999999999999,1,999999999999999\r\n-1,1,-999999999999999\r\n",
+         {head, "1 |999999999999999 |1 |999,999,999,999,999 "}, {head, "1 |-1 |1 |-999,999,999,999,999 ",
+         "2 |999999999999999 |1 |999,999,999,999,999 "}, {head, "1 |-1 |1 |-999,999,999,999,999 ",
+         "2 |999999999999999 |1 |999,999,999,999,999 "}, "4 /4 /2 /0 /4/4/4/2 /0 "},
         // Month 1 empty; the compute still takes month 2.
         {"empty1.SUK", "2,\"NO\",4,5\r\n0,2\r\n4\r\n5\r\n7,1,1000\r\n7,2,50\r\n", {head, "1 |||"}, {head},
          {head, "1 |7 |3 |1,050 "}, "4 /5 /0 /0 /4/5/4/3 /1,050 "},

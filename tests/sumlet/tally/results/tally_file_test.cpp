@@ -16,9 +16,9 @@ using sumlet::TallyData;
 const std::string kKeyCp932 = "\x92\x53\x93\x96\x8e\xd2NO";
 const std::string kExampleFile = "2,\"" + kKeyCp932 + "\",4,5\r\n2,1\r\n4\r\n5\r\n"
                                  "101,3,500\r\n102,1,200\r\n101,2,800\r\n";
-// Empty cells, negatives, a month never closed and all digits of 2^53 - 1.
+// Empty cells, negatives, a month never closed and the largest amount with all its 15 digits.
 const std::string kOddFile = "3,\"\xbc\xae\xb3\xcb\xdd\",,0\r\n3,,1\r\n11\r\n12\r\n1\r\n"
-                             "-5,1,-1500\r\n0,2,9007199254740991\r\n7,,0\r\n12,1,1\r\n";
+                             "-5,1,-1500\r\n0,2,999999999999999\r\n7,,0\r\n12,1,1\r\n";
 
 // Rows "i,1,10" for i = 1..n.
 std::string manyRows(int n)
@@ -44,7 +44,7 @@ std::string readAndWrite(const std::string& bytes, TallyData& t)
 TEST(TallyFile, WrittenBytesAndWhatReadsBack)
 {
     TallyData t;
-    tally_test::loadMonths(t, {{{-5, 1, -1500}, {0, 2, 9007199254740991.0}, {7, -3, 0}}, {}, {{12, 1, 1}}});
+    tally_test::loadMonths(t, {{{-5, 1, -1500}, {0, 2, 999999999999999.0}, {7, -3, 0}}, {}, {{12, 1, 1}}});
     t.KeyName = "ｼｮｳﾋﾝ";         // half-width katakana
     for (long k = 1; k <= 3; ++k)
         t.MonthNo.set(k, double((9 + k) % 12 + 1));
@@ -59,6 +59,8 @@ TEST(TallyFile, WrittenBytesAndWhatReadsBack)
     // Files that load, written back as they must read; "" for refused ones.
     const std::string k = "\"" + kKeyCp932 + "\"", head = k + ",4,5\r\n";
     const std::string full = "1,\"NO\",7,7\r\n500\r\n7\r\n" + manyRows(500);
+    const std::string fifteen = "1," + head + "2\r\n4\r\n999999999999999,999999999999999,-999999999999999\r\n"
+                                "-999999999999999,1,999999999999999\r\n";
     struct Case {
         const char* why;
         std::string bytes, written;
@@ -96,6 +98,24 @@ TEST(TallyFile, WrittenBytesAndWhatReadsBack)
         {"unclosed quote", "1,\"" + kKeyCp932 + ",4,5\r\n0\r\n4\r\n", ""},
         {"undecodable key", "1,\"\x81\x20NO\",4,5\r\n0\r\n4\r\n", ""},
         {"lone lead byte", "1,\"NO\x82\",4,5\r\n0\r\n4\r\n", ""},
+        // The key box's rule for the caption: a blank is fine, control characters are not.
+        {"blank in the key", "1,\"a b\",4,5\r\n0\r\n4\r\n", "1,\"a b\",4,5\r\n0\r\n4\r\n"},
+        {"line feed in the key", "1,\"a\nb\",4,5\r\n0\r\n4\r\n", ""},
+        {"CR in the key", "1,\"a\rb\",4,5\r\n0\r\n4\r\n", ""},
+        {"CR LF alone as the key", "1,\"\r\n\",4,5\r\n0\r\n4\r\n", ""},
+        {"NUL in the key", std::string("1,\"a") + '\0' + "b\",4,5\r\n0\r\n4\r\n", ""},
+        {"tab in the key", "1,\"a\tb\",4,5\r\n0\r\n4\r\n", ""},
+        {"unit separator in the key", "1,\"a\x1f" "b\",4,5\r\n0\r\n4\r\n", ""},
+        {"DEL in the key", "1,\"a\x7f" "b\",4,5\r\n0\r\n4\r\n", ""},
+        {"control character in an unquoted key", "1,a\x01" "b,4,5\r\n0\r\n4\r\n", ""},
+        // Keys, counts and amounts have at most 15 digits.
+        {"15 digits", fifteen, fifteen},
+        {"key of 18 digits", "1," + head + "1\r\n4\r\n123456789012345678,1,1\r\n", ""},
+        {"count of 10^15", "1," + head + "1\r\n4\r\n101,1000000000000000,1\r\n", ""},
+        {"amount 1e300", "1," + head + "1\r\n4\r\n101,1,1e300\r\n", ""},
+        {"amount -10^15", "1," + head + "1\r\n4\r\n101,1,-1E+15\r\n", ""},
+        {"amount that rounds to 10^15", "1," + head + "1\r\n4\r\n101,1,999999999999999.5\r\n", ""},
+        {"big number in the second month", "2," + head + "1,1\r\n4\r\n5\r\n1,1,1\r\n1e16,1,1\r\n", ""},
     };
     for (const Case& c : cases) {
         TallyData back;
