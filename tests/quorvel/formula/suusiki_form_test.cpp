@@ -120,8 +120,11 @@ TEST_F(FormulaWindow, VariableFileAtOpening)
 {
     QByteArray wrongB = setBytes({{0, "7"}, {2, "C+1"}});
     wrongB.replace("\"B: \"", "\"X: 9\"");
-    QByteArray notCp932 = setBytes({{0, "7"}});
-    notCp932.replace("\"C: \"", "\"C: \x85\x40\"");
+    // A set where A holds 7 and C the given record.
+    auto withC = [](const QByteArray& record) {
+        QByteArray bytes = setBytes({{0, "7"}});
+        return bytes.replace("\"C: \"", "\"" + record + "\"");
+    };
     const struct Row {
         const char* name;
         std::optional<QByteArray> file;   // nullopt: missing
@@ -132,7 +135,10 @@ TEST_F(FormulaWindow, VariableFileAtOpening)
         {"whole", setBytes({{0, "7"}, {2, "C+1"}}), false, "A: 7", "C: C+1"},
         {"wrong prefix", wrongB, true, "A: 7", "C: C+1"},
         {"25 records", setBytes({{0, "7"}}).left(setBytes({}).size() - 7), true, "A: 7", "C: "},
-        {"not code page 932", notCp932, true, "A: 7", "C: "},
+        {"not code page 932", withC("C: \x85\x40"), true, "A: 7", "C: "},
+        {"NUL in a record", withC(QByteArray("C: 1\0+2", 8)), true, "A: 7", "C: "},
+        {"line break in a record", withC("C: 1+\r\n2"), true, "A: 7", "C: "},
+        {"TAB in a record", withC("C: 1\t+2"), true, "A: 7", "C: "},
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(r.name);
@@ -160,8 +166,8 @@ TEST_F(FormulaWindow, VariableFileAtOpening)
         EXPECT_EQ(bytesOf("DATT.DAT"), r.file ? *r.file : setBytes({}));
         typeText(f.Text2, "\r");
         EXPECT_EQ(result(), r.lineA == "A: 7" ? "7. " : "0. ");
-        EXPECT_EQ(bytesOf("DATT.DAT"), r.lineC == "C: " ? setBytes({{0, r.lineA.mid(3).toUtf8().constData()}})
-                                                        : setBytes({{0, "7"}, {2, "C+1"}}));
+        EXPECT_EQ(bytesOf("DATT.DAT"), setBytes({{0, r.lineA.mid(3).toUtf8().constData()},
+                                                 {2, r.lineC.mid(3).toUtf8().constData()}}));
         click(f.Command37);
     }
 }
@@ -286,8 +292,14 @@ TEST_F(FormulaWindow, FormulaFilesOpenSaveAndRefuse)
     // Nor do a FIFO and a folder, refused unread.
     ASSERT_EQ(::mkfifo(dir.filePath("pipe.DAT").toLocal8Bit().constData(), 0644), 0);
     ASSERT_TRUE(QDir(dir.path()).mkdir("folder.DAT"));
+    // Nor does a control character in a record.
+    QByteArray nul = setBytes({});
+    nul.replace("\"C: \"", QByteArray("\"C: 1\0+2\"", 10));
+    QByteArray lineBreak = setBytes({});
+    lineBreak.replace("\"C: \"", "\"C: 1+\r\n2\"");
     const std::pair<const char*, std::optional<QByteArray>> bads[] = {
         {"bad.DAT", QByteArray("120,120,0,,,,\r\n")}, {"bad.DAT", wrongLetter}, {"bad.DAT", setBytes({}).left(100)},
+        {"bad.DAT", nul}, {"bad.DAT", lineBreak},
         {"pipe.DAT", std::nullopt}, {"folder.DAT", std::nullopt}};
     for (const auto& [name, bad] : bads) {
         SCOPED_TRACE(name);
