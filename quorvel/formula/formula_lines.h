@@ -15,6 +15,11 @@ struct ProgramPlace;
 
 inline constexpr int kFormulaCount = 26;
 
+// The longest formula a line holds, in characters: the formula boxes take
+// no more, and the readers refuse a longer record. Twice the 500 characters
+// that the evaluator expands, so no formula this long computes.
+inline constexpr int kFormulaMaxLength = 1000;
+
 // Line i (0 = A) as UTF-8: the letter, ": ", then the formula.
 using FormulaLineSet = std::array<std::string, kFormulaCount>;
 
@@ -29,8 +34,8 @@ FormulaLineSet formulasOf(const FormulaLineSet& lines);
 // The line of letter i for a formula.
 std::string makeLine(int i, std::string_view formula);
 
-// True when a line may hold the formula: no control character
-// (U+0000..U+001F, U+007F) in it.
+// True when a line may hold the formula: at most kFormulaMaxLength
+// characters, none of them a control character (U+0000..U+001F, U+007F).
 bool formulaAllowed(std::string_view formula);
 
 // The file's bytes; nullopt when a line cannot be written (a formula that

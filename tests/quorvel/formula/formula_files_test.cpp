@@ -23,12 +23,27 @@ std::vector<std::string> emptyRecords()
     return {set.begin(), set.end()};
 }
 
+// n times the text s.
+std::string times(int n, const std::string& s)
+{
+    std::string out;
+    for (int i = 0; i < n; ++i)
+        out += s;
+    return out;
+}
+
+const std::string kFullWidthOne = "\xEF\xBC\x91";   // "１": 2 bytes on disk, 3 in UTF-8
+
 TEST(FormulaFile, RoundTripsInCodePage932)
 {
     FormulaLineSet set = emptyLineSet();
     set[0] = makeLine(0, "153*2+(74/(3+24.5*2))");
     set[1] = makeLine(1, "ﾙｰﾄ3=Sqr(3)　高さ/底辺, x");   // half-width kana, ideographic space, comma
     set[25] = makeLine(25, "Sin(30)");
+    // Formulas of the longest length, counted in characters, not bytes.
+    set[2] = makeLine(2, times(kFormulaMaxLength / 2 - 1, "1+") + "12");
+    set[3] = makeLine(3, times(kFormulaMaxLength, kFullWidthOne));
+    ASSERT_EQ(set[2].size(), 3u + kFormulaMaxLength);
     const auto bytes = lineSetBytes(set);
     ASSERT_TRUE(bytes);
     // Code page 932 on disk: half-width katakana are single bytes.
@@ -54,6 +69,8 @@ TEST(FormulaFile, UnwritableLinesAreRefused)
         "\x1B",
         "2\x1F",
         "3\x7F",
+        times(kFormulaMaxLength + 1, "1"),       // one character too many
+        times(kFormulaMaxLength + 1, kFullWidthOne),
     };
     for (const std::string& formula : rows) {
         FormulaLineSet set = emptyLineSet();
@@ -96,6 +113,8 @@ TEST(FormulaFile, MalformedFilesAreRefusedWhole)
         {"escape", with(6, "G: \x1B"), 6},
         {"unit separator", with(6, "G: 2\x1F"), 6},
         {"DEL", with(6, "G: 3\x7F"), 6},
+        {"one character too long", with(8, "I: " + times(kFormulaMaxLength + 1, "1")), 8},
+        {"one full-width character too long", with(8, "I: " + times(kFormulaMaxLength + 1, kFullWidthOne)), 8},
     };
     for (const auto& row : rows) {
         EXPECT_FALSE(readLineSet(row.bytes)) << row.name;

@@ -65,6 +65,12 @@ protected:
         typeText(form().Text2, formula + "\r");
     }
     QString result() { return form().Label1.Caption(); }
+    // A formula of n characters: 1+1+...
+    static QByteArray formulaOfLength(int n)
+    {
+        const QByteArray head = n % 2 ? "1" : "12";
+        return head + QByteArray("+1").repeated((n - int(head.size())) / 2);
+    }
 
     std::unique_ptr<quorvel::Program> program;
 };
@@ -125,6 +131,10 @@ TEST_F(FormulaWindow, VariableFileAtOpening)
         QByteArray bytes = setBytes({{0, "7"}});
         return bytes.replace("\"C: \"", "\"" + record + "\"");
     };
+    const QByteArray longest = formulaOfLength(quorvel::kFormulaMaxLength);
+    const QByteArray tooLong = formulaOfLength(quorvel::kFormulaMaxLength + 1);
+    ASSERT_EQ(longest.size(), quorvel::kFormulaMaxLength);
+    ASSERT_EQ(tooLong.size(), quorvel::kFormulaMaxLength + 1);
     const struct Row {
         const char* name;
         std::optional<QByteArray> file;   // nullopt: missing
@@ -139,6 +149,8 @@ TEST_F(FormulaWindow, VariableFileAtOpening)
         {"NUL in a record", withC(QByteArray("C: 1\0+2", 8)), true, "A: 7", "C: "},
         {"line break in a record", withC("C: 1+\r\n2"), true, "A: 7", "C: "},
         {"TAB in a record", withC("C: 1\t+2"), true, "A: 7", "C: "},
+        {"one character too long", withC("C: " + tooLong), true, "A: 7", "C: "},
+        {"longest formula", withC("C: " + longest), false, "A: 7", "C: " + longest},
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(r.name);
@@ -292,14 +304,16 @@ TEST_F(FormulaWindow, FormulaFilesOpenSaveAndRefuse)
     // Nor do a FIFO and a folder, refused unread.
     ASSERT_EQ(::mkfifo(dir.filePath("pipe.DAT").toLocal8Bit().constData(), 0644), 0);
     ASSERT_TRUE(QDir(dir.path()).mkdir("folder.DAT"));
-    // Nor does a control character in a record.
+    // Nor do a control character or a formula too long for the boxes.
     QByteArray nul = setBytes({});
     nul.replace("\"C: \"", QByteArray("\"C: 1\0+2\"", 10));
     QByteArray lineBreak = setBytes({});
     lineBreak.replace("\"C: \"", "\"C: 1+\r\n2\"");
+    const QByteArray longest = formulaOfLength(quorvel::kFormulaMaxLength);
+    const QByteArray tooLong = setBytes({{2, formulaOfLength(quorvel::kFormulaMaxLength + 1).constData()}});
     const std::pair<const char*, std::optional<QByteArray>> bads[] = {
         {"bad.DAT", QByteArray("120,120,0,,,,\r\n")}, {"bad.DAT", wrongLetter}, {"bad.DAT", setBytes({}).left(100)},
-        {"bad.DAT", nul}, {"bad.DAT", lineBreak},
+        {"bad.DAT", nul}, {"bad.DAT", lineBreak}, {"bad.DAT", tooLong},
         {"pipe.DAT", std::nullopt}, {"folder.DAT", std::nullopt}};
     for (const auto& [name, bad] : bads) {
         SCOPED_TRACE(name);
@@ -316,11 +330,14 @@ TEST_F(FormulaWindow, FormulaFilesOpenSaveAndRefuse)
     }
     EXPECT_EQ(rec.fileDialogs()[0].options.filter, "数式ﾌｧｲﾙ (*.DAT *.dat)");
 
-    // A set where only B has a formula: shown, not evaluated, DATT.DAT kept.
-    writeBytes("set.DAT", setBytes({{1, "Sqr(16)*2"}}));
+    // A set where B has a formula and C the longest one, A none: shown, not
+    // evaluated, DATT.DAT kept.
+    const QByteArray set = setBytes({{1, "Sqr(16)*2"}, {2, longest.constData()}});
+    writeBytes("set.DAT", set);
     rec.answerNextFileDialog(dir.filePath("set.DAT"));
     clickToolbar(f.Toolbar1, 1);
     EXPECT_EQ(f.Combo1.List(1), "B: Sqr(16)*2");
+    EXPECT_EQ(f.Combo1.List(2), "C: " + longest);
     EXPECT_EQ(f.Label2.Caption(), "A:");
     EXPECT_EQ(f.Text2.Text(), "");
     EXPECT_EQ(result(), "");
@@ -351,7 +368,26 @@ TEST_F(FormulaWindow, FormulaFilesOpenSaveAndRefuse)
     chooseItem(f.Combo1, 1);
     typeText(f.Text2, "\r");
     EXPECT_EQ(result(), "8. ");
-    EXPECT_EQ(bytesOf("DATT.DAT"), setBytes({{1, "Sqr(16)*2"}}));
+    EXPECT_EQ(bytesOf("DATT.DAT"), set);
+
+    // The longest formula fills both boxes: a typed key or an insert key
+    // adds nothing, and a store keeps it whole.
+    chooseItem(f.Combo1, 2);
+    EXPECT_EQ(f.Text2.Text(), longest);
+    typeText(f.Text2, "9");
+    f.Text2.setSelStart(0);
+    click(*f.insertKey[11]);   // "Sqr"
+    EXPECT_EQ(f.Text2.Text(), longest);
+    typeText(f.Combo1, "9");
+    EXPECT_EQ(f.Combo1.Text(), longest);
+    typeText(f.Combo1, "\r");
+    typeText(f.Text2, "\r");
+    EXPECT_EQ(result(), "文法エラー！");   // longer than any formula that computes
+    EXPECT_EQ(f.Combo1.List(2), "C: " + longest);
+    EXPECT_EQ(bytesOf("DATT.DAT"), set);
+    rec.answerNextFileDialog(dir.filePath("copy.DAT"));
+    clickToolbar(f.Toolbar1, 2);
+    EXPECT_EQ(bytesOf("copy.DAT"), set);
 }
 
 TEST_F(FormulaWindow, UnwritableStoreWarnsAndKeepsListAndLinesTogether)
