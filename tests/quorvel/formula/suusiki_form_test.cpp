@@ -393,20 +393,91 @@ TEST_F(FormulaWindow, FormulaFilesOpenSaveAndRefuse)
 TEST_F(FormulaWindow, UnwritableStoreWarnsAndKeepsListAndLinesTogether)
 {
     auto& f = open();
-    enter("5");
-    rec.answerNextMessage(MsgResult::OK);
-    enter("1\"2");             // a double quote cannot go into the file
-    EXPECT_EQ(rec.messages().back().text, "保存できませんでした！");
-    EXPECT_EQ(f.Combo1.List(0), "A: 5");
-    EXPECT_EQ(vars().FormulaLines[0], "A: 5");
+    // A character the file cannot hold: its own warning, the line, the list
+    // and DATT.DAT stay, and neither the result line nor the print pairs the
+    // refused formula with an old result.
+    enum How { Typed, Pasted, InList };
+    const struct {
+        const char* name;
+        QString formula;
+        How how;
+    } refused[] = {
+        {"double quote", "1\"2", Typed},
+        {"emoji", "1+😀", Pasted},
+        {"beyond code page 932", "𠮷+1", Pasted},
+        {"NUL", QString::fromUtf8("1\0+2", 4), Pasted},
+        {"TAB", "1\t+2", Pasted},
+        {"line break", "1+\r\n2", Pasted},
+        {"DEL", "3\x7F", Pasted},
+        {"in the list's text field", "1\"2", InList},
+    };
+    for (const auto& r : refused) {
+        SCOPED_TRACE(r.name);
+        enter("5");
+        ASSERT_EQ(result(), "5. ");
+        const QByteArray datt = bytesOf("DATT.DAT");
+        const size_t messages = rec.messages().size();
+        const int beeps = rec.beeps();
+        rec.answerNextMessage(MsgResult::OK);
+        if (r.how == Typed) {
+            enter(r.formula);
+        } else if (r.how == Pasted) {
+            f.Text2.setText(QString());
+            f.Text2.insert(r.formula);
+            typeText(f.Text2, "\r");
+        } else {
+            f.Combo1.setText(r.formula);
+            typeText(f.Combo1, "\r");
+        }
+        ASSERT_EQ(rec.messages().size(), messages + 1);
+        EXPECT_EQ(rec.messages().back().text, "使えない文字があります！");
+        EXPECT_EQ(rec.messages().back().icon, forms::MsgIcon::Exclamation);
+        EXPECT_EQ(rec.messages().back().title, "Check");
+        EXPECT_EQ(rec.beeps(), beeps + 1);
+        EXPECT_EQ(f.Text2.Text(), r.formula);
+        EXPECT_EQ(forms::testing::focusName(f), r.how == InList ? "Combo1" : "Text2");
+        EXPECT_EQ(result(), "");
+        EXPECT_EQ(f.Combo1.List(0), "A: 5");
+        EXPECT_EQ(vars().FormulaLines[0], "A: 5");
+        EXPECT_EQ(bytesOf("DATT.DAT"), datt);
+        clickToolbar(f.Toolbar1, 3);
+        EXPECT_EQ(rec.recordingPrinter().documents().back().pages[0].texts().mid(0, 2),
+                  (QStringList{"A: 5", "   = 5. "}));
+    }
 
-    QFile::remove(dir.filePath("DATT.DAT"));
-    ASSERT_TRUE(QDir(dir.path()).mkdir("DATT.DAT"));   // cannot be replaced
-    rec.answerNextMessage(MsgResult::OK);   // one warning for the whole Enter
-    enter("6");
-    EXPECT_EQ(result(), "6. ");
-    EXPECT_EQ(f.Combo1.List(0), "A: 6");
-    EXPECT_EQ(vars().FormulaLines[0], "A: 6");
+    // A file that cannot be replaced: one warning for the whole Enter, and
+    // the list and the lines still agree.
+    const struct {
+        const char* name;
+        std::function<void()> block;
+    } unwritable[] = {
+        {"folder in its place",
+         [&] {
+             QFile::remove(dir.filePath("DATT.DAT"));
+             ASSERT_TRUE(QDir(dir.path()).mkdir("DATT.DAT"));
+         }},
+        {"read-only file",
+         [&] {
+             ASSERT_TRUE(QDir(dir.path()).rmdir("DATT.DAT"));
+             writeBytes("DATT.DAT", "kept");
+             ASSERT_TRUE(QFile::setPermissions(dir.filePath("DATT.DAT"), QFile::ReadOwner | QFile::ReadOther));
+         }},
+    };
+    int n = 6;
+    for (const auto& u : unwritable) {
+        SCOPED_TRACE(u.name);
+        u.block();
+        const size_t messages = rec.messages().size();
+        rec.answerNextMessage(MsgResult::OK);
+        enter(QString::number(n));
+        ASSERT_EQ(rec.messages().size(), messages + 1);
+        EXPECT_EQ(rec.messages().back().text, "保存できませんでした！");
+        EXPECT_EQ(result(), QString::number(n) + ". ");
+        EXPECT_EQ(f.Combo1.List(0), "A: " + QString::number(n));
+        EXPECT_EQ(vars().FormulaLines[0], "A: " + QString::number(n).toStdString());
+        ++n;
+    }
+    EXPECT_EQ(bytesOf("DATT.DAT"), "kept");
 }
 
 TEST_F(FormulaWindow, PrintShowsTheResultOfThePrintedFormulaOnly)
