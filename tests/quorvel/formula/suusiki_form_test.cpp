@@ -506,6 +506,11 @@ TEST_F(FormulaWindow, PrintShowsTheResultOfThePrintedFormulaOnly)
         {3, false, nullptr, {"D: A*2", "   = 2,469. "}},             // chosen, not computed
         {5, true, "1/0", {"F: 1/0", "   = 文法エラー！0で除算"}},   // failed
         {6, true, "", {"G: 0", "   = 0. "}},                        // computed, empty
+        // Beyond the number range: a message, never a text of infinity.
+        {7, true, "1E308+1E308", {"H: 1E308+1E308", "   = 文法エラー！"}},
+        {8, true, "10^308+10^308", {"I: 10^308+10^308", "   = 文法エラー！"}},
+        {9, true, "10^400", {"J: 10^400", "   = 文法エラー！"}},
+        {10, true, "Exp(1000)", {"K: Exp(1000)", "   = 文法エラー！"}},
     };
     for (const Row& r : rows) {
         chooseItem(f.Combo1, r.letter);
@@ -515,6 +520,10 @@ TEST_F(FormulaWindow, PrintShowsTheResultOfThePrintedFormulaOnly)
             click(f.Command1);
         clickToolbar(f.Toolbar1, 3);
         EXPECT_EQ(docs.back().pages[0].texts().mid(0, 2), r.head) << r.letter;
+        // The result line shows what the print shows.
+        if (r.compute) {
+            EXPECT_EQ(result(), r.head[1].mid(5)) << r.letter;
+        }
     }
 
     // A failed job warns and keeps the lines.
