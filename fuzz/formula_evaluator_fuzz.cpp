@@ -1,8 +1,10 @@
 // Random text through the formula evaluator. The first byte picks the edited
 // letter; the rest, split at line feeds, is the formula and then the
 // formulas of A, B, C ... Every answer must be a result or one of the
-// messages, and never a text of a value that is not finite.
+// messages, and never a text of a value that is not finite, neither in the
+// result line nor in the print's result line.
 #include "quorvel/formula/evaluator.h"
+#include "runtime/format.h"
 
 #include <cmath>
 #include <cstddef>
@@ -55,5 +57,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         require(e.caption.find('#') == std::string::npos); // "1.#INF", "1.#QNAN"
         require(std::isfinite(std::strtod(e.EQ.c_str(), nullptr)));
     }
+    require(runtime::formatText(e.EQ, kResultPattern).find('#') == std::string::npos);
     return 0;
 }

@@ -13,9 +13,10 @@ namespace {
 
 constexpr const char* kFileName = "DATT.DAT";
 
-bool hasPrefix(std::string_view line, int i)
+// A record read for letter i that may stand as its line.
+bool isLineOf(std::string_view record, int i)
 {
-    return line.substr(0, 3) == linePrefix(i);
+    return record.substr(0, 3) == linePrefix(i) && formulaAllowed(formulaOf(record));
 }
 
 } // namespace
@@ -48,18 +49,28 @@ FormulaLineSet formulasOf(const FormulaLineSet& lines)
 
 std::string makeLine(int i, std::string_view formula)
 {
-    std::string line = linePrefix(i);
-    for (char c : formula)
-        if (c != '\r' && c != '\n')
-            line += c;
-    return line;
+    return linePrefix(i) + std::string(formula);
+}
+
+bool formulaAllowed(std::string_view formula)
+{
+    int characters = 0;
+    for (char ch : formula) {
+        const auto c = static_cast<unsigned char>(ch);
+        if (c < 0x20 || c == 0x7F)
+            return false;
+        // UTF-8: every byte but a continuation byte starts a character.
+        if ((c & 0xC0) != 0x80 && ++characters > kFormulaMaxLength)
+            return false;
+    }
+    return true;
 }
 
 std::optional<std::string> lineSetBytes(const FormulaLineSet& lines)
 {
     runtime::SeqWriter writer;
     for (const std::string& line : lines) {
-        if (!writer.text(line))
+        if (!formulaAllowed(formulaOf(line)) || !writer.text(line))
             return std::nullopt;
         writer.endLine();
     }
@@ -72,9 +83,9 @@ std::optional<FormulaLineSet> readLineSet(std::string_view bytes)
     FormulaLineSet lines;
     for (int i = 0; i < kFormulaCount; ++i) {
         std::string text;
-        if (reader.readText(text) != runtime::ReadStatus::Ok || !hasPrefix(text, i))
+        if (reader.readText(text) != runtime::ReadStatus::Ok || !isLineOf(text, i))
             return std::nullopt;
-        lines[i] = makeLine(i, formulaOf(text));
+        lines[i] = std::move(text);
     }
     return lines;
 }
@@ -87,8 +98,8 @@ FormulaLineSet readLineSetLenient(std::string_view bytes)
         std::string text;
         if (reader.readText(text) != runtime::ReadStatus::Ok)
             break;
-        if (hasPrefix(text, i))
-            lines[i] = makeLine(i, formulaOf(text));
+        if (isLineOf(text, i))
+            lines[i] = std::move(text);
     }
     return lines;
 }

@@ -15,6 +15,11 @@ struct ProgramPlace;
 
 inline constexpr int kFormulaCount = 26;
 
+// The longest formula a line holds, in characters: the formula boxes take
+// no more, and the readers refuse a longer record. Twice the 500 characters
+// that the evaluator expands, so no formula this long computes.
+inline constexpr int kFormulaMaxLength = 1000;
+
 // Line i (0 = A) as UTF-8: the letter, ": ", then the formula.
 using FormulaLineSet = std::array<std::string, kFormulaCount>;
 
@@ -26,21 +31,27 @@ FormulaLineSet emptyLineSet();
 std::string formulaOf(std::string_view line);
 // The formulas of all lines, in the same order.
 FormulaLineSet formulasOf(const FormulaLineSet& lines);
-// The line of letter i for a formula; CR and LF are dropped from it.
+// The line of letter i for a formula.
 std::string makeLine(int i, std::string_view formula);
 
-// The file's bytes; nullopt when a line cannot be written (a character that
-// code page 932 cannot hold, or a double quote).
+// True when a line may hold the formula: at most kFormulaMaxLength
+// characters, none of them a control character (U+0000..U+001F, U+007F).
+bool formulaAllowed(std::string_view formula);
+
+// The file's bytes; nullopt when a line cannot be written (a formula that
+// formulaAllowed refuses, a character that code page 932 cannot hold, or a
+// double quote).
 std::optional<std::string> lineSetBytes(const FormulaLineSet& lines);
 
 // A formula file as a whole: nullopt (nothing to take over) when it holds
-// fewer than 26 readable records or a record does not begin with its own
-// letter, a colon and a blank. Records after the 26th are ignored.
+// fewer than 26 readable records, or a record does not begin with its own
+// letter, a colon and a blank or holds a formula that formulaAllowed
+// refuses. Records after the 26th are ignored.
 std::optional<FormulaLineSet> readLineSet(std::string_view bytes);
 
 // DATT.DAT as found at activation: records read up to the first that cannot
-// be read; a missing record, or one without its own prefix, becomes the
-// letter's empty line.
+// be read; a missing record, or one that readLineSet would refuse, becomes
+// the letter's empty line.
 FormulaLineSet readLineSetLenient(std::string_view bytes);
 
 // Where DATT.DAT is written: the program folder, or the fallback folder when

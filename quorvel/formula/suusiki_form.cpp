@@ -135,8 +135,10 @@ bool SUUSIKI::storeLine(const QString& formula)
     FormulaLineSet next = v.FormulaLines;
     next[v.XX] = makeLine(v.XX, formula.toStdString());
     if (!lineSetBytes(next)) {
-        // A character the file cannot hold: the line stays as it was.
-        Warn(QStringLiteral("保存できませんでした！"), &Text2);
+        // A character the file cannot hold: the line stays as it was, and
+        // the result line shows no result beside the refused formula.
+        showResult(QString());
+        Warn(QStringLiteral("使えない文字があります！"), &Text2);
         return false;
     }
     v.FormulaLines = next;

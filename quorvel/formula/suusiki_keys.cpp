@@ -51,6 +51,9 @@ void SUUSIKI::placeControls()
     Label2.setBuddy(&Text2);
     place(Text2, 44, 70, 548, 26);
     Text2.setFontFace(kGothic, 12);
+    // Both boxes take every formula a line may hold, and no longer one.
+    Text2.setMaxLength(kFormulaMaxLength);
+    Combo1.lineEdit()->setMaxLength(kFormulaMaxLength);
     place(Label1, 8, 104, 584, 32);
     Label1.setFontFace(kGothic, 16, true);
     Label1.setAlignment(1);
@@ -127,6 +130,10 @@ void SUUSIKI::KANYU()
 {
     FormulaState& v = vars();
     v.UU = Text2.SelStart();
+    // A key whose text does not fit whole is left out, as a typed key is in
+    // a full box: the box never cuts the formula's end.
+    if (Text2.Text().size() + v.ABB.size() > Text2.maxLength())
+        v.ABB.clear();
     Text2.setText(insertAtCaret(Text2.Text(), v.UU, v.ABB).text);
 }
 

@@ -23,12 +23,27 @@ std::vector<std::string> emptyRecords()
     return {set.begin(), set.end()};
 }
 
+// n times the text s.
+std::string times(int n, const std::string& s)
+{
+    std::string out;
+    for (int i = 0; i < n; ++i)
+        out += s;
+    return out;
+}
+
+const std::string kFullWidthOne = "\xEF\xBC\x91";   // "１": 2 bytes on disk, 3 in UTF-8
+
 TEST(FormulaFile, RoundTripsInCodePage932)
 {
     FormulaLineSet set = emptyLineSet();
     set[0] = makeLine(0, "153*2+(74/(3+24.5*2))");
     set[1] = makeLine(1, "ﾙｰﾄ3=Sqr(3)　高さ/底辺, x");   // half-width kana, ideographic space, comma
     set[25] = makeLine(25, "Sin(30)");
+    // Formulas of the longest length, counted in characters, not bytes.
+    set[2] = makeLine(2, times(kFormulaMaxLength / 2 - 1, "1+") + "12");
+    set[3] = makeLine(3, times(kFormulaMaxLength, kFullWidthOne));
+    ASSERT_EQ(set[2].size(), 3u + kFormulaMaxLength);
     const auto bytes = lineSetBytes(set);
     ASSERT_TRUE(bytes);
     // Code page 932 on disk: half-width katakana are single bytes.
@@ -37,23 +52,27 @@ TEST(FormulaFile, RoundTripsInCodePage932)
     EXPECT_EQ(readLineSetLenient(*bytes), set);
     // Saved again, the same bytes.
     EXPECT_EQ(lineSetBytes(*readLineSet(*bytes)), bytes);
-}
-
-TEST(FormulaFile, LineBreaksAreDroppedFromStoredFormulas)
-{
-    EXPECT_EQ(makeLine(2, "1+\r\n2\r+3\n"), "C: 1+2+3");
-    std::vector<std::string> records = emptyRecords();
-    records[3] = "D: 4\r\n*5";   // a quoted record may run over a line end
-    const auto set = readLineSet(fileOf(records));
-    ASSERT_TRUE(set);
-    EXPECT_EQ((*set)[3], "D: 4*5");
-    EXPECT_EQ((*set)[4], "E: ");
     EXPECT_EQ(formulaOf("Q:"), "");   // a line shorter than its prefix
 }
 
 TEST(FormulaFile, UnwritableLinesAreRefused)
 {
-    for (const char* formula : {"1\"2", "\xF0\x9F\x98\x80", "\xC3\xA9"}) {   // quote, emoji, é
+    const std::string rows[] = {
+        "1\"2",                      // a double quote
+        "\xF0\x9F\x98\x80",           // emoji
+        "\xF0\xA0\xAE\xB7+1",         // a character beyond code page 932
+        "\xC3\xA9",                   // é
+        std::string("1\0+2", 4),      // control characters, C0 and DEL
+        "1\t+2",
+        "1+\r\n2",
+        "1+\n2",
+        "\x1B",
+        "2\x1F",
+        "3\x7F",
+        times(kFormulaMaxLength + 1, "1"),       // one character too many
+        times(kFormulaMaxLength + 1, kFullWidthOne),
+    };
+    for (const std::string& formula : rows) {
         FormulaLineSet set = emptyLineSet();
         set[4] = makeLine(4, formula);
         EXPECT_FALSE(lineSetBytes(set)) << formula;
@@ -62,8 +81,10 @@ TEST(FormulaFile, UnwritableLinesAreRefused)
 
 TEST(FormulaFile, MalformedFilesAreRefusedWhole)
 {
+    // Record k is replaced in a set where Y has a formula.
     auto with = [](int k, std::string record) {
         std::vector<std::string> r = emptyRecords();
+        r[24] = "Y: 9*9";
         r[k] = std::move(record);
         return fileOf(r);
     };
@@ -72,20 +93,39 @@ TEST(FormulaFile, MalformedFilesAreRefusedWhole)
     const struct {
         const char* name;
         std::string bytes;
+        int letter;   // the record refused on its own; -1: the file as such
     } rows[] = {
-        {"empty file", ""},
-        {"25 records", fileOf(short25)},
-        {"wrong letter", with(2, "D: 1")},
-        {"small letter", with(0, "a: 1")},
-        {"no blank after colon", with(5, "F:1")},
-        {"no prefix", with(7, "1+2")},
-        {"shorter than a prefix", with(25, "Z:")},
-        {"window file", "120,120,0,,,,\r\n"},
-        {"unclosed quote", fileOf(short25) + "\"Z: 1\r\n"},
-        {"not code page 932", fileOf(short25) + "\"Z: \x85\x40\"\r\n"},
+        {"empty file", "", -1},
+        {"25 records", fileOf(short25), -1},
+        {"wrong letter", with(2, "D: 1"), 2},
+        {"small letter", with(0, "a: 1"), 0},
+        {"no blank after colon", with(5, "F:1"), 5},
+        {"no prefix", with(7, "1+2"), 7},
+        {"shorter than a prefix", with(25, "Z:"), 25},
+        {"window file", "120,120,0,,,,\r\n", -1},
+        {"unclosed quote", fileOf(short25) + "\"Z: 1\r\n", -1},
+        {"not code page 932", fileOf(short25) + "\"Z: \x85\x40\"\r\n", -1},
+        {"NUL", with(3, std::string("D: 1\0+2", 8)), 3},
+        {"CR LF inside the quotes", with(3, "D: 4\r\n*5"), 3},
+        {"lone LF inside the quotes", with(3, "D: 4\n*5"), 3},
+        {"lone CR inside the quotes", with(3, "D: 4\r*5"), 3},
+        {"TAB", with(6, "G: 1\t+2"), 6},
+        {"escape", with(6, "G: \x1B"), 6},
+        {"unit separator", with(6, "G: 2\x1F"), 6},
+        {"DEL", with(6, "G: 3\x7F"), 6},
+        {"one character too long", with(8, "I: " + times(kFormulaMaxLength + 1, "1")), 8},
+        {"one full-width character too long", with(8, "I: " + times(kFormulaMaxLength + 1, kFullWidthOne)), 8},
     };
-    for (const auto& row : rows)
+    for (const auto& row : rows) {
         EXPECT_FALSE(readLineSet(row.bytes)) << row.name;
+        if (row.letter < 0)
+            continue;
+        // Read leniently (DATT.DAT at activation), the refused record gives
+        // its letter's empty line and the records after it still count.
+        FormulaLineSet expected = emptyLineSet();
+        expected[24] = "Y: 9*9";
+        EXPECT_EQ(readLineSetLenient(row.bytes), expected) << row.name;
+    }
 
     // Lines after the 26th are ignored.
     std::vector<std::string> more = emptyRecords();

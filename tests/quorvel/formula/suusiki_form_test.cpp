@@ -65,6 +65,12 @@ protected:
         typeText(form().Text2, formula + "\r");
     }
     QString result() { return form().Label1.Caption(); }
+    // A formula of n characters: 1+1+...
+    static QByteArray formulaOfLength(int n)
+    {
+        const QByteArray head = n % 2 ? "1" : "12";
+        return head + QByteArray("+1").repeated((n - int(head.size())) / 2);
+    }
 
     std::unique_ptr<quorvel::Program> program;
 };
@@ -120,8 +126,15 @@ TEST_F(FormulaWindow, VariableFileAtOpening)
 {
     QByteArray wrongB = setBytes({{0, "7"}, {2, "C+1"}});
     wrongB.replace("\"B: \"", "\"X: 9\"");
-    QByteArray notCp932 = setBytes({{0, "7"}});
-    notCp932.replace("\"C: \"", "\"C: \x85\x40\"");
+    // A set where A holds 7 and C the given record.
+    auto withC = [](const QByteArray& record) {
+        QByteArray bytes = setBytes({{0, "7"}});
+        return bytes.replace("\"C: \"", "\"" + record + "\"");
+    };
+    const QByteArray longest = formulaOfLength(quorvel::kFormulaMaxLength);
+    const QByteArray tooLong = formulaOfLength(quorvel::kFormulaMaxLength + 1);
+    ASSERT_EQ(longest.size(), quorvel::kFormulaMaxLength);
+    ASSERT_EQ(tooLong.size(), quorvel::kFormulaMaxLength + 1);
     const struct Row {
         const char* name;
         std::optional<QByteArray> file;   // nullopt: missing
@@ -132,7 +145,12 @@ TEST_F(FormulaWindow, VariableFileAtOpening)
         {"whole", setBytes({{0, "7"}, {2, "C+1"}}), false, "A: 7", "C: C+1"},
         {"wrong prefix", wrongB, true, "A: 7", "C: C+1"},
         {"25 records", setBytes({{0, "7"}}).left(setBytes({}).size() - 7), true, "A: 7", "C: "},
-        {"not code page 932", notCp932, true, "A: 7", "C: "},
+        {"not code page 932", withC("C: \x85\x40"), true, "A: 7", "C: "},
+        {"NUL in a record", withC(QByteArray("C: 1\0+2", 8)), true, "A: 7", "C: "},
+        {"line break in a record", withC("C: 1+\r\n2"), true, "A: 7", "C: "},
+        {"TAB in a record", withC("C: 1\t+2"), true, "A: 7", "C: "},
+        {"one character too long", withC("C: " + tooLong), true, "A: 7", "C: "},
+        {"longest formula", withC("C: " + longest), false, "A: 7", "C: " + longest},
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(r.name);
@@ -160,8 +178,8 @@ TEST_F(FormulaWindow, VariableFileAtOpening)
         EXPECT_EQ(bytesOf("DATT.DAT"), r.file ? *r.file : setBytes({}));
         typeText(f.Text2, "\r");
         EXPECT_EQ(result(), r.lineA == "A: 7" ? "7. " : "0. ");
-        EXPECT_EQ(bytesOf("DATT.DAT"), r.lineC == "C: " ? setBytes({{0, r.lineA.mid(3).toUtf8().constData()}})
-                                                        : setBytes({{0, "7"}, {2, "C+1"}}));
+        EXPECT_EQ(bytesOf("DATT.DAT"), setBytes({{0, r.lineA.mid(3).toUtf8().constData()},
+                                                 {2, r.lineC.mid(3).toUtf8().constData()}}));
         click(f.Command37);
     }
 }
@@ -286,8 +304,16 @@ TEST_F(FormulaWindow, FormulaFilesOpenSaveAndRefuse)
     // Nor do a FIFO and a folder, refused unread.
     ASSERT_EQ(::mkfifo(dir.filePath("pipe.DAT").toLocal8Bit().constData(), 0644), 0);
     ASSERT_TRUE(QDir(dir.path()).mkdir("folder.DAT"));
+    // Nor do a control character or a formula too long for the boxes.
+    QByteArray nul = setBytes({});
+    nul.replace("\"C: \"", QByteArray("\"C: 1\0+2\"", 10));
+    QByteArray lineBreak = setBytes({});
+    lineBreak.replace("\"C: \"", "\"C: 1+\r\n2\"");
+    const QByteArray longest = formulaOfLength(quorvel::kFormulaMaxLength);
+    const QByteArray tooLong = setBytes({{2, formulaOfLength(quorvel::kFormulaMaxLength + 1).constData()}});
     const std::pair<const char*, std::optional<QByteArray>> bads[] = {
         {"bad.DAT", QByteArray("120,120,0,,,,\r\n")}, {"bad.DAT", wrongLetter}, {"bad.DAT", setBytes({}).left(100)},
+        {"bad.DAT", nul}, {"bad.DAT", lineBreak}, {"bad.DAT", tooLong},
         {"pipe.DAT", std::nullopt}, {"folder.DAT", std::nullopt}};
     for (const auto& [name, bad] : bads) {
         SCOPED_TRACE(name);
@@ -304,11 +330,14 @@ TEST_F(FormulaWindow, FormulaFilesOpenSaveAndRefuse)
     }
     EXPECT_EQ(rec.fileDialogs()[0].options.filter, "数式ﾌｧｲﾙ (*.DAT)");
 
-    // A set where only B has a formula: shown, not evaluated, DATT.DAT kept.
-    writeBytes("set.DAT", setBytes({{1, "Sqr(16)*2"}}));
+    // A set where B has a formula and C the longest one, A none: shown, not
+    // evaluated, DATT.DAT kept.
+    const QByteArray set = setBytes({{1, "Sqr(16)*2"}, {2, longest.constData()}});
+    writeBytes("set.DAT", set);
     rec.answerNextFileDialog(dir.filePath("set.DAT"));
     clickToolbar(f.Toolbar1, 1);
     EXPECT_EQ(f.Combo1.List(1), "B: Sqr(16)*2");
+    EXPECT_EQ(f.Combo1.List(2), "C: " + longest);
     EXPECT_EQ(f.Label2.Caption(), "A:");
     EXPECT_EQ(f.Text2.Text(), "");
     EXPECT_EQ(result(), "");
@@ -339,26 +368,116 @@ TEST_F(FormulaWindow, FormulaFilesOpenSaveAndRefuse)
     chooseItem(f.Combo1, 1);
     typeText(f.Text2, "\r");
     EXPECT_EQ(result(), "8. ");
-    EXPECT_EQ(bytesOf("DATT.DAT"), setBytes({{1, "Sqr(16)*2"}}));
+    EXPECT_EQ(bytesOf("DATT.DAT"), set);
+
+    // The longest formula fills both boxes: a typed key or an insert key
+    // adds nothing, and a store keeps it whole.
+    chooseItem(f.Combo1, 2);
+    EXPECT_EQ(f.Text2.Text(), longest);
+    typeText(f.Text2, "9");
+    f.Text2.setSelStart(0);
+    click(*f.insertKey[11]);   // "Sqr"
+    EXPECT_EQ(f.Text2.Text(), longest);
+    typeText(f.Combo1, "9");
+    EXPECT_EQ(f.Combo1.Text(), longest);
+    typeText(f.Combo1, "\r");
+    typeText(f.Text2, "\r");
+    EXPECT_EQ(result(), "文法エラー！");   // longer than any formula that computes
+    EXPECT_EQ(f.Combo1.List(2), "C: " + longest);
+    EXPECT_EQ(bytesOf("DATT.DAT"), set);
+    rec.answerNextFileDialog(dir.filePath("copy.DAT"));
+    clickToolbar(f.Toolbar1, 2);
+    EXPECT_EQ(bytesOf("copy.DAT"), set);
 }
 
 TEST_F(FormulaWindow, UnwritableStoreWarnsAndKeepsListAndLinesTogether)
 {
     auto& f = open();
-    enter("5");
-    rec.answerNextMessage(MsgResult::OK);
-    enter("1\"2");             // a double quote cannot go into the file
-    EXPECT_EQ(rec.messages().back().text, "保存できませんでした！");
-    EXPECT_EQ(f.Combo1.List(0), "A: 5");
-    EXPECT_EQ(vars().FormulaLines[0], "A: 5");
+    // A character the file cannot hold: its own warning, the line, the list
+    // and DATT.DAT stay, and neither the result line nor the print pairs the
+    // refused formula with an old result.
+    enum How { Typed, Pasted, InList };
+    const struct {
+        const char* name;
+        QString formula;
+        How how;
+    } refused[] = {
+        {"double quote", "1\"2", Typed},
+        {"emoji", "1+😀", Pasted},
+        {"beyond code page 932", "𠮷+1", Pasted},
+        {"NUL", QString::fromUtf8("1\0+2", 4), Pasted},
+        {"TAB", "1\t+2", Pasted},
+        {"line break", "1+\r\n2", Pasted},
+        {"DEL", "3\x7F", Pasted},
+        {"in the list's text field", "1\"2", InList},
+    };
+    for (const auto& r : refused) {
+        SCOPED_TRACE(r.name);
+        enter("5");
+        ASSERT_EQ(result(), "5. ");
+        const QByteArray datt = bytesOf("DATT.DAT");
+        const size_t messages = rec.messages().size();
+        const int beeps = rec.beeps();
+        rec.answerNextMessage(MsgResult::OK);
+        if (r.how == Typed) {
+            enter(r.formula);
+        } else if (r.how == Pasted) {
+            f.Text2.setText(QString());
+            f.Text2.insert(r.formula);
+            typeText(f.Text2, "\r");
+        } else {
+            f.Combo1.setText(r.formula);
+            typeText(f.Combo1, "\r");
+        }
+        ASSERT_EQ(rec.messages().size(), messages + 1);
+        EXPECT_EQ(rec.messages().back().text, "使えない文字があります！");
+        EXPECT_EQ(rec.messages().back().icon, forms::MsgIcon::Exclamation);
+        EXPECT_EQ(rec.messages().back().title, "Check");
+        EXPECT_EQ(rec.beeps(), beeps + 1);
+        EXPECT_EQ(f.Text2.Text(), r.formula);
+        EXPECT_EQ(forms::testing::focusName(f), r.how == InList ? "Combo1" : "Text2");
+        EXPECT_EQ(result(), "");
+        EXPECT_EQ(f.Combo1.List(0), "A: 5");
+        EXPECT_EQ(vars().FormulaLines[0], "A: 5");
+        EXPECT_EQ(bytesOf("DATT.DAT"), datt);
+        clickToolbar(f.Toolbar1, 3);
+        EXPECT_EQ(rec.recordingPrinter().documents().back().pages[0].texts().mid(0, 2),
+                  (QStringList{"A: 5", "   = 5. "}));
+    }
 
-    QFile::remove(dir.filePath("DATT.DAT"));
-    ASSERT_TRUE(QDir(dir.path()).mkdir("DATT.DAT"));   // cannot be replaced
-    rec.answerNextMessage(MsgResult::OK);   // one warning for the whole Enter
-    enter("6");
-    EXPECT_EQ(result(), "6. ");
-    EXPECT_EQ(f.Combo1.List(0), "A: 6");
-    EXPECT_EQ(vars().FormulaLines[0], "A: 6");
+    // A file that cannot be replaced: one warning for the whole Enter, and
+    // the list and the lines still agree.
+    const struct {
+        const char* name;
+        std::function<void()> block;
+    } unwritable[] = {
+        {"folder in its place",
+         [&] {
+             QFile::remove(dir.filePath("DATT.DAT"));
+             ASSERT_TRUE(QDir(dir.path()).mkdir("DATT.DAT"));
+         }},
+        {"read-only file",
+         [&] {
+             ASSERT_TRUE(QDir(dir.path()).rmdir("DATT.DAT"));
+             writeBytes("DATT.DAT", "kept");
+             ASSERT_TRUE(QFile::setPermissions(dir.filePath("DATT.DAT"), QFile::ReadOwner | QFile::ReadOther));
+         }},
+    };
+    int n = 6;
+    for (const auto& u : unwritable) {
+        SCOPED_TRACE(u.name);
+        u.block();
+        const size_t messages = rec.messages().size();
+        rec.answerNextMessage(MsgResult::OK);
+        enter(QString::number(n));
+        ASSERT_EQ(rec.messages().size(), messages + 1);
+        EXPECT_EQ(rec.messages().back().text, "保存できませんでした！");
+        EXPECT_EQ(result(), QString::number(n) + ". ");
+        EXPECT_EQ(f.Combo1.List(0), "A: " + QString::number(n));
+        EXPECT_EQ(vars().FormulaLines[0], "A: " + QString::number(n).toStdString());
+        ++n;
+    }
+    EXPECT_EQ(bytesOf("DATT.DAT"), "kept");
 }
 
 TEST_F(FormulaWindow, PrintShowsTheResultOfThePrintedFormulaOnly)
@@ -387,6 +506,11 @@ TEST_F(FormulaWindow, PrintShowsTheResultOfThePrintedFormulaOnly)
         {3, false, nullptr, {"D: A*2", "   = 2,469. "}},             // chosen, not computed
         {5, true, "1/0", {"F: 1/0", "   = 文法エラー！0で除算"}},   // failed
         {6, true, "", {"G: 0", "   = 0. "}},                        // computed, empty
+        // Beyond the number range: a message, never a text of infinity.
+        {7, true, "1E308+1E308", {"H: 1E308+1E308", "   = 文法エラー！"}},
+        {8, true, "10^308+10^308", {"I: 10^308+10^308", "   = 文法エラー！"}},
+        {9, true, "10^400", {"J: 10^400", "   = 文法エラー！"}},
+        {10, true, "Exp(1000)", {"K: Exp(1000)", "   = 文法エラー！"}},
     };
     for (const Row& r : rows) {
         chooseItem(f.Combo1, r.letter);
@@ -396,6 +520,10 @@ TEST_F(FormulaWindow, PrintShowsTheResultOfThePrintedFormulaOnly)
             click(f.Command1);
         clickToolbar(f.Toolbar1, 3);
         EXPECT_EQ(docs.back().pages[0].texts().mid(0, 2), r.head) << r.letter;
+        // The result line shows what the print shows.
+        if (r.compute) {
+            EXPECT_EQ(result(), r.head[1].mid(5)) << r.letter;
+        }
     }
 
     // A failed job warns and keeps the lines.
