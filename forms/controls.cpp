@@ -149,11 +149,7 @@ QRect Label::numberRect() const
     return contentsRect().adjusted(indent, 0, -indent, 0);
 }
 
-QFont Label::drawnFont() const
-{
-    if (!isNumberText(text())) return font();
-    return fittedFont(font(), text(), numberRect().width(), this);
-}
+QFont Label::drawnFont() const { return fittedFont(font(), text(), numberRect().width(), this); }
 
 void Label::paintEvent(QPaintEvent* e)
 {

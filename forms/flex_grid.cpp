@@ -264,12 +264,7 @@ int FlexGrid::cellTextRoom(int c) const
     return columnWidth(c) - (showGrid() ? 1 : 0) - 2 * margin;
 }
 
-QFont FlexGrid::cellFont(int r, int c) const
-{
-    const QString& t = model_.cell(r, c);
-    if (!isNumberText(t)) return font();
-    return fittedFont(font(), t, cellTextRoom(c), this);
-}
+QFont FlexGrid::cellFont(int r, int c) const { return fittedFont(font(), model_.cell(r, c), cellTextRoom(c), this); }
 
 void FlexGrid::checkCell(int r, int c) const
 {

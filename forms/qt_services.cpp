@@ -262,6 +262,12 @@ QTranslator* useJapaneseToolkitTexts(QCoreApplication& app, const QString& folde
     return t;
 }
 
+void prepareProgram(QCoreApplication& app)
+{
+    runtime::ignoreFileSizeSignal();
+    useJapaneseToolkitTexts(app);
+}
+
 std::unique_ptr<QFileDialog> QtServices::makeFileDialog(const FileDialogOptions& o, bool save, QWidget* owner)
 {
     const QFileInfo start(dialogStartPath(o));

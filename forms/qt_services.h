@@ -39,6 +39,10 @@ private:
 // when it is missing, and then nothing changes.
 QTranslator* useJapaneseToolkitTexts(QCoreApplication& app, const QString& folder = QString());
 
+// What both programs do first: Qt's texts in Japanese, and a write past the
+// file-size limit a failed save instead of the end of the program.
+void prepareProgram(QCoreApplication& app);
+
 class QtServices : public Services {
 public:
     explicit QtServices(QtPrinter::Target printTarget = QtPrinter::Target::Auto);

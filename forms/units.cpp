@@ -91,33 +91,23 @@ QFont fittedFont(const QFont& base, const QString& text, int width, const QPaint
 {
     auto advance = [&](const QFont& f) { return QFontMetricsF(f, device).horizontalAdvance(text); };
     const double full = advance(base);
-    if (full <= width || width <= 0 || full <= 0) return base;
+    if (!isNumberText(text) || full <= width || width <= 0) return base;
     // Sizes in steps of a quarter point (a pixel where the font is set in pixels).
     const bool points = base.pointSizeF() > 0;
     const double step = points ? 0.25 : 1.0;
     const double from = points ? base.pointSizeF() : double(base.pixelSize());
-    QFont f = base;
-    auto setSize = [&](double s) {
+    auto sized = [&](double s) {
+        QFont f = base;
         if (points) f.setPointSizeF(s);
         else f.setPixelSize(int(s));
+        return f;
     };
-    double s = std::floor(from * width / full / step) * step;
-    s = std::clamp(s, step, from - step);
-    setSize(s);
-    while (s > step && advance(f) > width) {
-        s -= step;
-        setSize(s);
-    }
-    // The estimate may be low: take the largest size that still fits.
-    while (s + step < from) {
-        QFont bigger = f;
-        if (points) bigger.setPointSizeF(s + step);
-        else bigger.setPixelSize(int(s + step));
-        if (advance(bigger) > width) break;
-        s += step;
-        f = bigger;
-    }
-    return f;
+    // From the proportional estimate down to a size that fits, then up to
+    // the largest that still does.
+    double s = std::clamp(std::floor(from * width / full / step) * step, step, from - step);
+    while (s > step && advance(sized(s)) > width) s -= step;
+    while (s + step < from && advance(sized(s + step)) <= width) s += step;
+    return sized(s);
 }
 
 } // namespace forms

@@ -39,8 +39,9 @@ QString displayText(const QString& caption);
 // separators and one point, blanks. Captions and guide texts are not.
 bool isNumberText(const QString& text);
 
-// The font a number is drawn in: `base` when the text fits in `width` pixels
-// on `device`, else the largest smaller size of the same font that fits.
+// The font a text is drawn in: `base`, unless the text is a number wider
+// than `width` pixels on `device`; then the largest smaller size of the same
+// font in which it fits.
 QFont fittedFont(const QFont& base, const QString& text, int width, const QPaintDevice* device);
 
 } // namespace forms

@@ -1,15 +1,13 @@
 #include "forms/qt_services.h"
 #include "quorvel/program.h"
 #include "runtime/program_files.h"
-#include "runtime/safe_save.h"
 
 #include <QApplication>
 
 int main(int argc, char** argv)
 {
-    runtime::ignoreFileSizeSignal();
     QApplication app(argc, argv);
-    forms::useJapaneseToolkitTexts(app);
+    forms::prepareProgram(app);
     forms::QtServices services;
     quorvel::Program program(services, QCoreApplication::applicationDirPath(),
                              runtime::configFolder("quorvel"));

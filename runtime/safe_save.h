@@ -37,7 +37,7 @@ SaveResult saveFile(const std::filesystem::path& target, std::string_view bytes,
                     SaveStep failAt = SaveStep::None, SaveRoute route = SaveRoute::Unnamed);
 
 // Makes a write past the file-size limit fail (EFBIG) instead of ending the
-// program with SIGXFSZ. Both programs call it first in main.
+// program with SIGXFSZ. Both programs call it at start (prepareProgram).
 void ignoreFileSizeSignal();
 
 struct ReadResult {

@@ -14,6 +14,16 @@ void SeqWriter::separate()
     lineStarted_ = true;
 }
 
+bool hasControlCharacter(std::string_view utf8)
+{
+    for (const char ch : utf8) {
+        const auto c = static_cast<unsigned char>(ch);
+        if (c < 0x20 || c == 0x7F)
+            return true;
+    }
+    return false;
+}
+
 bool SeqWriter::text(std::string_view utf8)
 {
     std::optional<std::string> encoded;

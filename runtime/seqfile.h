@@ -12,6 +12,10 @@
 
 namespace runtime {
 
+// True when a text holds a control character (U+0000..U+001F or DEL), which
+// the texts of the programs' files never hold.
+bool hasControlCharacter(std::string_view utf8);
+
 // Builds the bytes of a file field by field. Commas are put between the
 // fields of a line; endLine() ends it with CR LF.
 //   SeqWriter w;

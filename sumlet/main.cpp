@@ -2,14 +2,12 @@
 
 #include "forms/qt_services.h"
 #include "runtime/program_files.h"
-#include "runtime/safe_save.h"
 #include "sumlet/program.h"
 
 int main(int argc, char** argv)
 {
-    runtime::ignoreFileSizeSignal();
     QApplication app(argc, argv);
-    forms::useJapaneseToolkitTexts(app);
+    forms::prepareProgram(app);
     forms::QtServices services;
     sumlet::Program program(services, QCoreApplication::applicationDirPath(),
                             QString::fromStdString(runtime::configFolder("sumlet").string()));

@@ -54,15 +54,13 @@ std::string makeLine(int i, std::string_view formula)
 
 bool formulaAllowed(std::string_view formula)
 {
+    if (runtime::hasControlCharacter(formula))
+        return false;
+    // UTF-8: every byte but a continuation byte starts a character.
     int characters = 0;
-    for (char ch : formula) {
-        const auto c = static_cast<unsigned char>(ch);
-        if (c < 0x20 || c == 0x7F)
+    for (const char ch : formula)
+        if ((static_cast<unsigned char>(ch) & 0xC0) != 0x80 && ++characters > kFormulaMaxLength)
             return false;
-        // UTF-8: every byte but a continuation byte starts a character.
-        if ((c & 0xC0) != 0x80 && ++characters > kFormulaMaxLength)
-            return false;
-    }
     return true;
 }
 

@@ -4,6 +4,7 @@
 
 #include "runtime/cp932.h"
 #include "runtime/number_text.h"
+#include "runtime/seqfile.h"
 
 namespace sumlet {
 
@@ -14,13 +15,9 @@ bool tallyNumberFits(double v)
 
 bool keyCaptionFits(std::string_view caption)
 {
-    for (const char ch : caption) {
-        const auto c = static_cast<unsigned char>(ch);
-        if (c == '"' || c < 0x20 || c == 0x7F)
-            return false;
-    }
     // Code page 932 holds none of the control characters U+0080..U+009F.
-    return runtime::fitsCp932(caption);
+    return caption.find('"') == std::string_view::npos && !runtime::hasControlCharacter(caption)
+           && runtime::fitsCp932(caption);
 }
 
 namespace {
