@@ -3,9 +3,8 @@
 
 #include "forms/qt_services.h"
 #include "sumlet/adding/tape_print.h"
+#include "support/pdf_text.h"
 
-#include <QProcess>
-#include <QStandardPaths>
 #include <cmath>
 
 namespace sumlet::testing {
@@ -177,12 +176,7 @@ TEST_F(TapePrintTest, RendersReadablePdfPages)
         t.record(k * 10);
     ASSERT_EQ(printTape(printer, t, true), forms::PrintOutcome::Printed) << printer.errorText().toStdString();
 
-    const QString pdftotext = QStandardPaths::findExecutable("pdftotext");
-    ASSERT_FALSE(pdftotext.isEmpty()) << "pdftotext (poppler-utils) is needed";
-    QProcess proc;
-    proc.start(pdftotext, {"-layout", pdf, "-"});
-    ASSERT_TRUE(proc.waitForFinished(30000));
-    const QString text = QString::fromUtf8(proc.readAllStandardOutput());
+    const QString text = forms::testing::pdfText(pdf);
     EXPECT_EQ(text.count("件数: 241 件"), 2) << text.toStdString();
     EXPECT_TRUE(text.contains("合計：291,610.")) << text.toStdString();
     EXPECT_TRUE(text.contains("240:")) << text.toStdString();

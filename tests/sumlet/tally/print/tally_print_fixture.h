@@ -2,8 +2,6 @@
 // tally data is filled through code (months of rows, then the compute).
 #pragma once
 
-#include <QProcess>
-#include <QStandardPaths>
 #include <cmath>
 #include <functional>
 #include <stdexcept>
@@ -12,6 +10,7 @@
 #include "forms/qt_services.h"
 #include "forms/testing/driver.h"
 #include "forms/qt_print.h"
+#include "support/pdf_text.h"
 #include "support/sumlet_fixture.h"
 #include "sumlet/tally/engine/tally_engine.h"
 #include "sumlet/tally/print/ichiran_form.h"
@@ -114,23 +113,11 @@ protected:
         return docs.back();
     }
     std::size_t documentCount() { return rec.recordingPrinter().documents().size(); }
-
-    // The text of a PDF file, its pages separated by form feeds.
-    static QString pdfText(const QString& pdf)
-    {
-        const QString pdftotext = QStandardPaths::findExecutable("pdftotext");
-        if (pdftotext.isEmpty())
-            throw std::logic_error("pdftotext (poppler-utils) is needed");
-        QProcess proc;
-        proc.start(pdftotext, {"-layout", pdf, "-"});
-        if (!proc.waitForFinished(30000))
-            throw std::logic_error("pdftotext did not finish");
-        return QString::fromUtf8(proc.readAllStandardOutput());
-    }
 };
 
 using forms::PrintItem;
 using forms::PrintPage;
+using forms::testing::pdfText;
 
 // Recorder metrics of the 9.5-point print font: "A" is 95 twips wide and
 // 228 twips high, so x in w is twips / 95 and y in h is twips / 228.
