@@ -3,7 +3,7 @@
 #include "forms/layer.h"
 #include "forms/testing/form_test.h"
 #include "qt_print.h"
-#include "support/pdf_text.h"
+#include "support/print_text.h"
 
 #include <QDir>
 #include <QFile>

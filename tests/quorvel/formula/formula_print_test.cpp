@@ -3,7 +3,7 @@
 #include "forms/qt_services.h"
 #include "forms/testing/recording_services.h"
 #include "quorvel/formula/formula_print.h"
-#include "support/pdf_text.h"
+#include "support/print_text.h"
 
 #include <QTemporaryDir>
 #include <gtest/gtest.h>

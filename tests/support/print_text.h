@@ -1,6 +1,10 @@
-// The text of a rendered PDF, through poppler's pdftotext: the page text in
-// its layout, or every word with its box.
+// The texts of a print: the rows of a recorded page, and the text of a
+// rendered PDF through poppler's pdftotext (the page text in its layout, or
+// every word with its box).
 #pragma once
+
+#include "forms/printer.h"
+#include "forms/testing/recording_services.h"
 
 #include <QProcess>
 #include <QRegularExpression>
@@ -8,6 +12,7 @@
 #include <QString>
 #include <QStringList>
 #include <algorithm>
+#include <cmath>
 #include <stdexcept>
 #include <vector>
 
@@ -80,6 +85,52 @@ inline std::vector<std::vector<PdfWord>> pdfRows(const std::vector<PdfWord>& wor
     for (auto& row : rows)
         std::stable_sort(row.begin(), row.end(), [](const PdfWord& a, const PdfWord& b) { return a.xMin < b.xMin; });
     return rows;
+}
+
+// The texts of a recorded page in rows, each left to right: texts on one
+// baseline (the recorder's ascent is four fifths of a line) share a row.
+inline std::vector<std::vector<const PrintItem*>> textRows(const PrintPage& page)
+{
+    const auto baseline = [](const PrintItem& i) { return i.y + 0.8 * RecordingPrinter::heightTwips(i.fontSize); };
+    std::vector<std::vector<const PrintItem*>> rows;
+    for (const PrintItem& i : page.items) {
+        if (i.kind != PrintItem::Text)
+            continue;
+        auto row = std::find_if(rows.begin(), rows.end(),
+                                [&](const auto& r) { return std::abs(baseline(*r.front()) - baseline(i)) < 1e-6; });
+        if (row == rows.end())
+            rows.push_back({&i});
+        else
+            row->push_back(&i);
+    }
+    std::sort(rows.begin(), rows.end(), [&](const auto& a, const auto& b) { return baseline(*a.front()) < baseline(*b.front()); });
+    for (auto& r : rows)
+        std::stable_sort(r.begin(), r.end(), [](const PrintItem* a, const PrintItem* b) { return a->x < b->x; });
+    return rows;
+}
+
+// Neighbours of a recorded page's rows that touch or overlap, as "left|right";
+// empty when every text of every row ends before the next one starts.
+inline QStringList touchingTexts(const PrintPage& page)
+{
+    QStringList out;
+    for (const auto& row : textRows(page))
+        for (std::size_t k = 1; k < row.size(); ++k) {
+            const PrintItem& a = *row[k - 1];
+            if (a.x + RecordingPrinter::widthTwips(a.text, a.fontSize) >= row[k]->x)
+                out << a.text + "|" + row[k]->text;
+        }
+    return out;
+}
+
+// Neighbouring words of a PDF row that touch or overlap, as "left|right".
+inline QStringList touchingWords(const std::vector<PdfWord>& row)
+{
+    QStringList out;
+    for (std::size_t k = 1; k < row.size(); ++k)
+        if (row[k - 1].xMax >= row[k].xMin)
+            out << row[k - 1].text + "|" + row[k].text;
+    return out;
 }
 
 } // namespace forms::testing
