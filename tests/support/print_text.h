@@ -67,7 +67,7 @@ inline std::vector<PdfWord> pdfWords(const QString& pdf)
 // belong to one row when their vertical middles lie within `tolerance`
 // points of the row's first word. Rows top to bottom.
 inline std::vector<std::vector<PdfWord>> pdfRows(const std::vector<PdfWord>& words, int page,
-                                                 double tolerance = 3.0)
+                                                 double tolerance = 4.0)
 {
     std::vector<PdfWord> onPage;
     for (const PdfWord& w : words)
