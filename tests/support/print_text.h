@@ -103,7 +103,8 @@ inline std::vector<std::vector<const PrintItem*>> textRows(const PrintPage& page
         else
             row->push_back(&i);
     }
-    std::sort(rows.begin(), rows.end(), [&](const auto& a, const auto& b) { return baseline(*a.front()) < baseline(*b.front()); });
+    std::sort(rows.begin(), rows.end(),
+              [&](const auto& a, const auto& b) { return baseline(*a.front()) < baseline(*b.front()); });
     for (auto& r : rows)
         std::stable_sort(r.begin(), r.end(), [](const PrintItem* a, const PrintItem* b) { return a->x < b->x; });
     return rows;

@@ -254,7 +254,8 @@ TEST_F(TapePrintTest, PdfKeepsWideValuesApart)
         SCOPED_TRACE(line);
         QStringList expected;
         for (int k : {line, line + 60})
-            expected << QString::number(k) + ":" << QString::fromStdString(runtime::Format(values[k % 4], "#,0.######"));
+            expected << QString::number(k) + ":"
+                     << QString::fromStdString(runtime::Format(values[k % 4], "#,0.######"));
         QStringList words;
         for (const auto& w : rows[std::size_t(line)])
             words << w.text;

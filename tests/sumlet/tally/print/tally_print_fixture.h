@@ -135,7 +135,10 @@ inline QString num(double v) { return QString::number(v, 'g', 6); }
 
 // Baseline of a text item, and of a row whose full-size top is y (in h):
 // the recorder's ascent is four fifths of a line.
-inline double baseline(const PrintItem& i) { return i.y + 0.8 * forms::testing::RecordingPrinter::heightTwips(i.fontSize); }
+inline double baseline(const PrintItem& i)
+{
+    return i.y + 0.8 * forms::testing::RecordingPrinter::heightTwips(i.fontSize);
+}
 inline double baseline(double y) { return y * H + 0.8 * H; }
 
 // The texts of a page at height y (in h) as "text@edge", the edge in w: the
@@ -156,9 +159,10 @@ inline QStringList placedSized(const PrintPage& page, double y)
 {
     QStringList out;
     for (const PrintItem& i : page.items)
-        if (i.kind == PrintItem::Text && std::abs(baseline(i) - baseline(y)) < 1e-6)
-            out << i.text + "@" + num((i.x + forms::testing::RecordingPrinter::widthTwips(i.text, i.fontSize)) / W) + ":"
-                       + num(i.fontSize);
+        if (i.kind == PrintItem::Text && std::abs(baseline(i) - baseline(y)) < 1e-6) {
+            const double right = i.x + forms::testing::RecordingPrinter::widthTwips(i.text, i.fontSize);
+            out << i.text + "@" + num(right / W) + ":" + num(i.fontSize);
+        }
     return out;
 }
 
