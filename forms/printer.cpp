@@ -1,5 +1,7 @@
 #include "forms/printer.h"
 
+#include <cmath>
+
 namespace forms {
 
 QStringList PrintPage::texts() const
@@ -105,6 +107,53 @@ void Printer::Print(const QString& text)
     }
     xTw_ = 0;
     yTw_ += textHeightTwips(fontName_, fontSize_, bold_);
+}
+
+double Printer::textAscentTwips(const QString& fontName, double size, bool bold)
+{
+    return 0.8 * textHeightTwips(fontName, size, bold);
+}
+
+double Printer::PrintRightFitted(const QString& number, double right, double width, bool endLine,
+                                 const QString& tail)
+{
+    const double full = fontSize_;
+    const double y0 = yTw_;
+    // A hair of slack: a field given as a multiple of a measured width is
+    // not always exactly as wide as the same text measured again.
+    const double fieldTw = width * unitX() + 1e-6;
+    const double rightTw = right * unitX();
+    double size = full;
+    if (textWidthTwips(number, fontName_, full, bold_) > fieldTw) {
+        // Quarter points below the current size, largest first; the smallest
+        // quarter point when even that is too wide.
+        size = 0.25;
+        for (int q = int(std::ceil(full * 4)) - 1; q >= 1; --q) {
+            if (textWidthTwips(number, fontName_, q / 4.0, bold_) <= fieldTw) {
+                size = q / 4.0;
+                break;
+            }
+        }
+        setFontSize(size);
+        yTw_ = y0 + textAscentTwips(fontName_, full, bold_) - textAscentTwips(fontName_, size, bold_);
+    }
+    xTw_ = rightTw - textWidthTwips(number, fontName_, size, bold_);
+    const QString text = number + tail;
+    if (endLine)
+        Print(text);
+    else
+        PrintContinued(text);
+    if (size != full) {
+        setFontSize(full);
+        if (endLine) {
+            xTw_ = 0;
+            yTw_ = y0 + textHeightTwips(fontName_, full, bold_);
+        } else {
+            xTw_ = rightTw + textWidthTwips(tail, fontName_, full, bold_);
+            yTw_ = y0;
+        }
+    }
+    return size;
 }
 
 void Printer::setDrawWidth(int pixels)

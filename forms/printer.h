@@ -84,6 +84,15 @@ public:
     void Print(const QString& text = QString());
     // Print text and continue the line (x moves past the text).
     void PrintContinued(const QString& text);
+    // Prints a number right-aligned so that it ends at `right` (scale units),
+    // its top at the current y. A number wider than `width` is printed in the
+    // largest quarter-point size of the current font at which it fits, on
+    // the baseline it has at the current size; the size is restored after
+    // it. A tail follows the number directly, in the number's size. The
+    // position afterwards is as if it had been printed at the current size.
+    // Returns the size the number was printed in.
+    double PrintRightFitted(const QString& number, double right, double width, bool endLine,
+                            const QString& tail = QString());
 
     void setDrawWidth(int pixels);
     int DrawWidth() const { return drawWidth_; }
@@ -109,6 +118,8 @@ protected:
     // Width of a text and height of a line in twips, for a font.
     virtual double textWidthTwips(const QString& text, const QString& fontName, double size, bool bold) = 0;
     virtual double textHeightTwips(const QString& fontName, double size, bool bold) = 0;
+    // Height above the baseline in twips; by default four fifths of a line.
+    virtual double textAscentTwips(const QString& fontName, double size, bool bold);
     // Hands a finished, non-empty document on.
     virtual PrintOutcome deliver(const PrintDocument& doc, QString& error) = 0;
 

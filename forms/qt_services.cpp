@@ -109,6 +109,12 @@ double QtPrinter::textHeightTwips(const QString& fontName, double size, bool bol
     return fm.height() * 1440.0 / 600.0;
 }
 
+double QtPrinter::textAscentTwips(const QString& fontName, double size, bool bold)
+{
+    const QFontMetricsF fm(vbFont(fontName, size, bold), &measureDevice());
+    return fm.ascent() * 1440.0 / 600.0;
+}
+
 bool QtPrinter::renderPdf(const PrintDocument& doc, const QString& file, QString& error)
 {
     // Rendered in memory, then saved like every other file: a read-only

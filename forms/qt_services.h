@@ -27,6 +27,7 @@ public:
 protected:
     double textWidthTwips(const QString& text, const QString& fontName, double size, bool bold) override;
     double textHeightTwips(const QString& fontName, double size, bool bold) override;
+    double textAscentTwips(const QString& fontName, double size, bool bold) override;
     PrintOutcome deliver(const PrintDocument& doc, QString& error) override;
 private:
     Services& dialogs_;

@@ -11,12 +11,8 @@ namespace {
 void printRight(forms::Printer& p, const QString& text, double left, double width, double y,
                 bool endLine)
 {
-    p.setCurrentX(left + width - p.TextWidth(text));
     p.setCurrentY(y);
-    if (endLine)
-        p.Print(text);
-    else
-        p.PrintContinued(text);
+    p.PrintRightFitted(text, left + width, width, endLine);
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "forms/layer.h"
 #include "forms/testing/form_test.h"
 #include "qt_print.h"
+#include "support/print_text.h"
 
 #include <QDir>
 #include <QFile>
@@ -82,6 +83,83 @@ TEST_F(PrinterTest, PrintPositionsFollowTextAndLineEnds)
     EXPECT_DOUBLE_EQ(items[4].scaleY2, 2.6 * h);
     EXPECT_FALSE(pr().calls().contains("NewPage"));
     EXPECT_EQ(pr().calls().last(), "EndDoc");
+}
+
+// A number wider than its field is printed in the largest quarter-point size
+// at which it fits, ending at the field's right edge, on the baseline of the
+// full size; the size comes back for what follows. Recorder metrics: a digit
+// is size x 10 twips, w = 95 twips at 9.5 points, the ascent 0.8 x 24 x size.
+TEST_F(PrinterTest, RightFittedNumbersKeepToTheirField)
+{
+    const struct Row {
+        const char* number;
+        double width;   // field, in w
+        double size;    // expected
+        const char* tail;
+        bool endLine;
+    } rows[] = {
+        {"123", 4, 9.5, "", false},
+        {"12345", 5, 9.5, "", true},                  // exactly as wide as the field
+        {"12345", 4, 7.5, "", false},                 // 7.6 would fit: 7.5 is the quarter below
+        {"12345", 4, 7.5, ":", false},                // the tail goes past the edge
+        {"4,958,597,967", 12, 8.75, "", true},
+        {"4901234567894", 11, 8.0, "", false},
+        {"999,999,999,999,999", 12, 6.0, "", true},   // fits exactly at 6
+        {"123456789012345", 7, 4.25, "", false},
+        {"123456789012345", 5, 3.0, "", true},
+        {"-123456789012345", 5, 2.75, "", false},
+        {"", 4, 9.5, "", false},
+    };
+    auto& rp = static_cast<RecordingPrinter&>(pr());
+    pr().setScaleMode(ScaleMode::Characters);
+    pr().setFontName("ＭＳ ゴシック");
+    pr().setFontSize(9.5);
+    const double w = pr().TextWidth("A"), h = pr().TextHeight("A");
+    ASSERT_DOUBLE_EQ(w * 120, 95);
+    double y = 2;
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.number);
+        const QString number = QString::fromUtf8(r.number), tail = QString::fromUtf8(r.tail);
+        const double right = 20 * w, field = r.width * w;
+        pr().setCurrentY(y);
+        const qsizetype before = pr().calls().size();
+        const double size = pr().PrintRightFitted(number, right, field, r.endLine, tail);
+        EXPECT_EQ(size, r.size);
+        // The largest quarter point that fits: the next one up is too wide.
+        const double fieldTw = field * 120;
+        EXPECT_LE(RecordingPrinter::widthTwips(number, size), fieldTw + 1e-9);
+        if (size < 9.5) {
+            EXPECT_GT(RecordingPrinter::widthTwips(number, size + 0.25), fieldTw);
+        }
+        // Font calls only around a shrunk number, and the size restored.
+        const QStringList calls = pr().calls().mid(before);
+        const QString print = "Print " + number + tail + (r.endLine ? "" : ";");
+        if (size < 9.5)
+            EXPECT_EQ(calls, (QStringList{QString("FontSize %1").arg(size), print, "FontSize 9.5"}));
+        else
+            EXPECT_EQ(calls, QStringList{print});
+        EXPECT_EQ(pr().FontSize(), 9.5);
+        // The position afterwards is the full-size one.
+        if (r.endLine) {
+            EXPECT_DOUBLE_EQ(pr().CurrentX(), 0);
+            EXPECT_DOUBLE_EQ(pr().CurrentY(), y + h);
+        } else {
+            EXPECT_DOUBLE_EQ(pr().CurrentX(), right + pr().TextWidth(tail));
+            EXPECT_DOUBLE_EQ(pr().CurrentY(), y);
+        }
+        if (!number.isEmpty()) {
+            const PrintItem& it = pr().currentDocument().pages.back().items.back();
+            EXPECT_EQ(it.text, number + tail);
+            EXPECT_EQ(it.fontSize, size);
+            EXPECT_DOUBLE_EQ(it.x + RecordingPrinter::widthTwips(number, size), right * 120);
+            EXPECT_GE(it.x, right * 120 - fieldTw - 1e-9);
+            // Same baseline as the full size: the top lower by the ascent saved.
+            EXPECT_NEAR(it.y, y * 240 + 0.8 * 24 * (9.5 - size), 1e-9);
+        }
+        y += 2;
+    }
+    EXPECT_EQ(pr().EndDoc(), PrintOutcome::Printed);
+    EXPECT_EQ(rp.documents().back().pages[0].items.size(), std::size(rows) - 1);
 }
 
 TEST_F(PrinterTest, PageBreakTakesEffectOnlyWhenSomethingFollows)
@@ -168,12 +246,7 @@ TEST_F(QtPrinterTest, RendersAPdfWithJapaneseAndHalfWidthKatakana)
     EXPECT_EQ(rec.fileDialogs()[0].options.initialDir, dir.path());
     EXPECT_TRUE(rec.fileDialogs()[0].options.overwritePrompt);
 
-    const QString pdftotext = QStandardPaths::findExecutable("pdftotext");
-    ASSERT_FALSE(pdftotext.isEmpty()) << "pdftotext (poppler-utils) is needed";
-    QProcess proc;
-    proc.start(pdftotext, {"-layout", pdf, "-"});
-    ASSERT_TRUE(proc.waitForFinished(30000));
-    const QString text = QString::fromUtf8(proc.readAllStandardOutput());
+    const QString text = forms::testing::pdfText(pdf);
     EXPECT_TRUE(text.contains("集計結果一覧表")) << text.toStdString();
     EXPECT_TRUE(text.contains("ﾃﾞｰﾀ入力")) << text.toStdString();
     EXPECT_TRUE(text.contains("NextPage↓")) << text.toStdString();

@@ -46,7 +46,8 @@ void PageUnits::text(double x, double y, const QString& s, bool endLine)
 void PageUnits::right(double left, double width, double y, const QString& s, bool endLine,
                       const QString& tail)
 {
-    put(left * w_ + (width * w_ - p_.TextWidth(s)), y * h_, s + tail, endLine);
+    p_.setCurrentY(y * h_);
+    p_.PrintRightFitted(s, (left + width) * w_, width * w_, endLine, tail);
 }
 
 void PageUnits::line(int drawWidth, double x1, double y1, double x2, double y2)

@@ -17,8 +17,9 @@ public:
 
     // Text with its left edge at x (in w), its top at y (in h).
     void text(double x, double y, const QString& s, bool endLine = false);
-    // Text right-aligned in the field of `width` w starting at `left`; a
-    // tail follows it directly, past the field's right edge.
+    // A number right-aligned in the field of `width` w starting at `left`,
+    // smaller where it is wider than the field; a tail follows it directly,
+    // past the field's right edge.
     void right(double left, double width, double y, const QString& s, bool endLine = false,
                const QString& tail = QString());
     // A straight line of the given drawing width (device pixels).

@@ -60,7 +60,9 @@ void printKeyRow(PageUnits& u, const TallyData& t, int M, int r, int pageLine)
 {
     const double y = 1.2 * pageLine + 4.8;
     u.right(11, 4, y, formatted(r, "0"));
-    u.right(14, 11, y, tallyCellText(t.ResultTable.get(2, r), "0"));
+    // The key's field ends at 25 and is 11 wide; a key is kept right of the
+    // column's rule at 16, where the row number ends, so it fits into 9.
+    u.right(16, 9, y, tallyCellText(t.ResultTable.get(2, r), "0"));
     RowValues v;
     for (int k = 1; k <= M; ++k) {
         v.monthCount[k] = t.ResultTable.get(2 * k + 1, r);

@@ -3,9 +3,8 @@
 #include "forms/qt_services.h"
 #include "forms/testing/recording_services.h"
 #include "quorvel/formula/formula_print.h"
+#include "support/print_text.h"
 
-#include <QProcess>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -27,12 +26,7 @@ TEST(FormulaPrint, RendersReadablePdf)
               forms::PrintOutcome::Printed)
         << printer.errorText().toStdString();
 
-    const QString pdftotext = QStandardPaths::findExecutable("pdftotext");
-    ASSERT_FALSE(pdftotext.isEmpty()) << "pdftotext (poppler-utils) is needed";
-    QProcess proc;
-    proc.start(pdftotext, {"-layout", pdf, "-"});
-    ASSERT_TRUE(proc.waitForFinished(30000));
-    QStringList text = QString::fromUtf8(proc.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
+    QStringList text = forms::testing::pdfText(pdf).split('\n', Qt::SkipEmptyParts);
     for (QString& line : text)
         line = line.trimmed();
     text.removeAll(QString());   // the page end

@@ -2,11 +2,12 @@
 #include "adding_fixture.h"
 
 #include "forms/qt_services.h"
+#include "runtime/format.h"
 #include "sumlet/adding/tape_print.h"
+#include "support/print_text.h"
 
-#include <QProcess>
-#include <QStandardPaths>
 #include <cmath>
+#include <map>
 
 namespace sumlet::testing {
 namespace {
@@ -165,6 +166,51 @@ TEST_F(TapePrintTest, CancelPrintsNothingAndKeepsTheTape)
     EXPECT_EQ(forms::testing::focusName(form()), "Text1");
 }
 
+// Values of 15 digits, positive and negative, and the number "1000:" are
+// wider than their fields: each prints in the largest quarter point that
+// fits, ending at its field's right edge; no text of a line touches the next.
+TEST_F(TapePrintTest, WideNumbersPrintSmallerWithinTheirFields)
+{
+    AddingTape t;
+    for (int k = 1; k <= 1000; ++k)
+        t.record(k % 3 == 1 ? 1234567890.0 : k % 3 == 2 ? -123456789012345.0 : 123456789012345.0);
+    ASSERT_EQ(printTape(rec.recordingPrinter(), t, true), forms::PrintOutcome::Printed);
+    const auto& doc = lastDocument();
+    ASSERT_EQ(doc.pages.size(), 5u);
+
+    // Text -> size; the value fields are 15 w, the number fields 4 w.
+    const std::map<QString, double> sizes{{"1,234,567,890.", 9.5},
+                                          {"-123,456,789,012,345.", 6.75},
+                                          {"123,456,789,012,345.", 7.0},
+                                          {"999:", 9.5},
+                                          {"1000:", 7.5}};
+    int checked = 0;
+    for (const forms::PrintPage& page : doc.pages) {
+        EXPECT_EQ(forms::testing::touchingTexts(page), QStringList{});
+        for (const PrintItem& i : page.items) {
+            const bool number = i.text.endsWith(':');
+            if (i.text.startsWith(QStringLiteral("件数")) || i.text == " ")
+                continue;
+            SCOPED_TRACE(i.text.toStdString());
+            const double right = (i.x + forms::testing::RecordingPrinter::widthTwips(i.text, i.fontSize)) / W;
+            const double column = std::floor((right - 10) / 27);   // 0 to 3
+            EXPECT_NEAR(right, 27 * column + (number ? 11 : 31), 1e-9);
+            EXPECT_GE(i.x / W, 27 * column + (number ? 7 : 16) - 1e-9);
+            const auto size = sizes.find(i.text);
+            if (size != sizes.end()) {
+                EXPECT_EQ(i.fontSize, size->second);
+                ++checked;
+            } else {
+                EXPECT_EQ(i.fontSize, 9.5);
+            }
+        }
+    }
+    EXPECT_EQ(checked, 1000 + 2);
+    // The size comes back for the heading of the next page.
+    EXPECT_EQ(doc.pages[1].items.at(0).text.left(3), "件数:");
+    EXPECT_EQ(doc.pages[1].items.at(0).fontSize, 9.5);
+}
+
 // The same print rendered into a PDF file by the real printer.
 TEST_F(TapePrintTest, RendersReadablePdfPages)
 {
@@ -177,12 +223,7 @@ TEST_F(TapePrintTest, RendersReadablePdfPages)
         t.record(k * 10);
     ASSERT_EQ(printTape(printer, t, true), forms::PrintOutcome::Printed) << printer.errorText().toStdString();
 
-    const QString pdftotext = QStandardPaths::findExecutable("pdftotext");
-    ASSERT_FALSE(pdftotext.isEmpty()) << "pdftotext (poppler-utils) is needed";
-    QProcess proc;
-    proc.start(pdftotext, {"-layout", pdf, "-"});
-    ASSERT_TRUE(proc.waitForFinished(30000));
-    const QString text = QString::fromUtf8(proc.readAllStandardOutput());
+    const QString text = forms::testing::pdfText(pdf);
     EXPECT_EQ(text.count("件数: 241 件"), 2) << text.toStdString();
     EXPECT_TRUE(text.contains("合計：291,610.")) << text.toStdString();
     EXPECT_TRUE(text.contains("240:")) << text.toStdString();
@@ -190,6 +231,37 @@ TEST_F(TapePrintTest, RendersReadablePdfPages)
     EXPECT_EQ(text.count(QChar('\f')), 2) << text.toStdString();
     if (qEnvironmentVariableIsSet("ADDING_KEEP_PDF"))
         QFile::copy(pdf, qEnvironmentVariable("ADDING_KEEP_PDF"));
+}
+
+// In the PDF, every line of a tape of 10- and 15-digit values reads as its
+// numbers, each a word of its own, none touching the next.
+TEST_F(TapePrintTest, PdfKeepsWideValuesApart)
+{
+    forms::QtPrinter printer{rec, forms::QtPrinter::Target::PdfOnly};
+    const QString pdf = dir.filePath("wide.pdf");
+    rec.answerNextFileDialog(pdf);
+    AddingTape t;
+    const double values[] = {4958597967.0, -123456789012345.0, 999999999999999.0, 1234567890.12};
+    for (int k = 1; k <= 120; ++k)
+        t.record(values[k % 4]);
+    ASSERT_EQ(printTape(printer, t, true), forms::PrintOutcome::Printed) << printer.errorText().toStdString();
+    if (qEnvironmentVariableIsSet("ADDING_KEEP_PDF"))
+        QFile::copy(pdf, qEnvironmentVariable("ADDING_KEEP_PDF"));
+
+    const auto rows = forms::testing::pdfRows(forms::testing::pdfWords(pdf), 0);
+    ASSERT_EQ(rows.size(), 1u + 60);   // the heading, then 60 lines of two columns
+    for (int line = 1; line <= 60; ++line) {
+        SCOPED_TRACE(line);
+        QStringList expected;
+        for (int k : {line, line + 60})
+            expected << QString::number(k) + ":"
+                     << QString::fromStdString(runtime::Format(values[k % 4], "#,0.######"));
+        QStringList words;
+        for (const auto& w : rows[std::size_t(line)])
+            words << w.text;
+        EXPECT_EQ(words, expected);
+        EXPECT_EQ(forms::testing::touchingWords(rows[std::size_t(line)]), QStringList{});
+    }
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 // rows, 180 a page, month totals summed from the rows, the guards, the PDFs.
 #include "tally_print_fixture.h"
 
+#include <QFile>
 #include <QRegularExpression>
 
 namespace sumlet::testing {
@@ -22,6 +23,12 @@ protected:
             april.push_back({100.0 + j % 7, 1, 1000.0 * j});
         june.resize(std::size_t(m), {9, 1, 10});
         enterMonths(4, {april, {}, june});
+    }
+    // Keys of 13 and 15 digits, a count of 15 digits, amounts of 10 digits.
+    static std::vector<Row> wideEntries()
+    {
+        return {{4901234567894, 540, 4958597967}, {123456789012345, 123456789012345, -1234567890},
+                {4901234567900, 1, 1}};
     }
 };
 
@@ -183,6 +190,68 @@ TEST_F(EntryPrintTest, BothPrintsRenderReadablePdfs)
     EXPECT_EQ(text.count("16,471,000"), 2) << text.toStdString();
     for (const char* s : {"181:", "181,000", "180:", "-1,200", "-900", "担当者NO"})
         EXPECT_TRUE(text.contains(QString::fromUtf8(s))) << s << "\n" << text.toStdString();
+}
+
+// Keys of 13 and 15 digits in the 7 w key field, a 15-digit count in the
+// 5 w count field, 10-digit amounts: each prints in the largest quarter
+// point that fits, its right edge in place; the title line stays as it is.
+TEST_F(EntryPrintTest, WideNumbersKeepToTheirFields)
+{
+    enterMonths(4, {wideEntries()});
+    ASSERT_EQ(PrintEntries(rec.recordingPrinter(), tally(), 1, 1), forms::PrintOutcome::Printed);
+    const PrintPage& page = lastDocument().pages.at(0);
+    const QString title = " 4 月度　　合計：　123456789012886件　　　3,724,030,078円";
+    EXPECT_EQ(placed(page, 2.4), QStringList{title + "@6"});
+    EXPECT_TRUE(placedSized(page, 2.4).value(0).endsWith(":9.5"));
+    EXPECT_EQ(placedSized(page, 6.0), (QStringList{"1:@10:9.5", "4901234567894@18:5", "540@24:9.5",
+                                                   "4,958,597,967@37:8.75"}));
+    EXPECT_EQ(placedSized(page, 7.2), (QStringList{"2:@10:9.5", "123456789012345@18:4.25", "123456789012345@24:3",
+                                                   "-1,234,567,890@37:8"}));
+    EXPECT_EQ(placedSized(page, 8.4), (QStringList{"3:@10:9.5", "4901234567900@18:5", "1@24:9.5", "1@37:9.5"}));
+    EXPECT_EQ(forms::testing::touchingTexts(page), QStringList{});
+}
+
+// The PDFs of both prints with these numbers: every row reads as its
+// fields, each a word of its own, none touching the next.
+TEST_F(EntryPrintTest, PdfsKeepWideNumbersApart)
+{
+    forms::QtPrinter printer{rec, forms::QtPrinter::Target::PdfOnly};
+    const auto rowsFrom = [](const QString& pdf, const QString& first) {
+        std::vector<QStringList> out;
+        for (const auto& row : forms::testing::pdfRows(forms::testing::pdfWords(pdf), 0)) {
+            QStringList words;
+            for (const auto& w : row)
+                words << w.text;
+            if (!out.empty() || words.value(0) == first)
+                out.push_back(words);
+            EXPECT_EQ(forms::testing::touchingWords(row), QStringList{}) << words.join(' ').toStdString();
+        }
+        return out;
+    };
+
+    computeWideKeys();
+    rec.answerNextFileDialog(dir.filePath("list.pdf"));
+    ASSERT_EQ(PrintResultList(printer, tally(), 40), forms::PrintOutcome::Printed) << printer.errorText().toStdString();
+    const auto list = rowsFrom(dir.filePath("list.pdf"), "1");
+    ASSERT_GE(list.size(), 4u);
+    EXPECT_EQ(list[0], (QStringList{"1", "4901234567894", "540", "4,958,597,967", "999", "9,999,999,999", "1539",
+                                    "14,958,597,966"}));
+    EXPECT_EQ(list[1], (QStringList{"2", "4901234567900", "123456789012345", "1,234,567,890", "123456789012345",
+                                    "1,234,567,890"}));
+    EXPECT_EQ(list[2], (QStringList{"3", "123456789012345", "1", "1", "1", "1"}));
+    EXPECT_EQ(list[3].mid(list[3].size() - 6), (QStringList{"123456789012885", "6,193,165,857", "1000",
+                                                            "10,000,000,000", "123456789013885", "16,193,165,857"}));
+    if (qEnvironmentVariableIsSet("TALLY_KEEP_PDF"))
+        QFile::copy(dir.filePath("list.pdf"), qEnvironmentVariable("TALLY_KEEP_PDF"));
+
+    enterMonths(4, {wideEntries()});
+    rec.answerNextFileDialog(dir.filePath("entries.pdf"));
+    ASSERT_EQ(PrintEntries(printer, tally(), 1, 1), forms::PrintOutcome::Printed) << printer.errorText().toStdString();
+    const auto entries = rowsFrom(dir.filePath("entries.pdf"), "1:");
+    ASSERT_EQ(entries.size(), 3u);
+    EXPECT_EQ(entries[0], (QStringList{"1:", "4901234567894", "540", "4,958,597,967"}));
+    EXPECT_EQ(entries[1], (QStringList{"2:", "123456789012345", "123456789012345", "-1,234,567,890"}));
+    EXPECT_EQ(entries[2], (QStringList{"3:", "4901234567900", "1", "1"}));
 }
 
 } // namespace

@@ -156,5 +156,32 @@ TEST_F(ResultListPrintTest, PagesByKeysPerPageThroughEachCommand)
     }
 }
 
+// 13- and 15-digit keys, 3- and 15-digit counts, 10-digit amounts: a number
+// wider than its field prints in the largest quarter point that fits, its
+// right edge where it belongs; the count 540 and the amount 4,958,597,967
+// no longer run together. A key keeps right of its column's rule at 16,
+// where the row number ends. The texts of a row: "text@right edge:size".
+TEST_F(ResultListPrintTest, WideNumbersKeepToTheirFields)
+{
+    computeWideKeys();
+    printFromList();
+    const PrintPage& page = lastDocument().pages.at(0);
+    const auto sized = [&](double y) { return placedSized(page, y); };
+    EXPECT_EQ(sized(6.0), (QStringList{"1@15:9.5", "4901234567894@25:6.5", "540@33:9.5", "4,958,597,967@46:8.75",
+                                       "999@52:9.5", "9,999,999,999@65:8.75", "1539@72:9.5",
+                                       "14,958,597,966@87:9.5"}));
+    EXPECT_EQ(sized(7.2), (QStringList{"2@15:9.5", "4901234567900@25:6.5", "123456789012345@33:3",
+                                       "1,234,567,890@46:8.75", "123456789012345@72:3.75", "1,234,567,890@87:9.5"}));
+    EXPECT_EQ(sized(8.4), (QStringList{"3@15:9.5", "123456789012345@25:5.5", "1@52:9.5", "1@65:9.5", "1@72:9.5",
+                                       "1@87:9.5"}));
+    EXPECT_EQ(sized(9.8).mid(1), (QStringList{"123456789012885@33:3", "6,193,165,857@46:8.75", "1000@52:9.5",
+                                              "10,000,000,000@65:8", "123456789013885@72:3.75",
+                                              "16,193,165,857@87:9.5"}));
+    EXPECT_EQ(forms::testing::touchingTexts(page), QStringList{});
+    // The size is back for the marks and the rules that follow.
+    EXPECT_EQ(placed(page, 9.8).value(0), "合　計@18");
+    EXPECT_EQ(rules(page).size(), 10 + 2 * 2 + 2);
+}
+
 } // namespace
 } // namespace sumlet::testing

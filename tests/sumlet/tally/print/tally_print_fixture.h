@@ -2,8 +2,6 @@
 // tally data is filled through code (months of rows, then the compute).
 #pragma once
 
-#include <QProcess>
-#include <QStandardPaths>
 #include <cmath>
 #include <functional>
 #include <stdexcept>
@@ -12,6 +10,7 @@
 #include "forms/qt_services.h"
 #include "forms/testing/driver.h"
 #include "forms/qt_print.h"
+#include "support/print_text.h"
 #include "support/sumlet_fixture.h"
 #include "sumlet/tally/engine/tally_engine.h"
 #include "sumlet/tally/print/ichiran_form.h"
@@ -105,6 +104,14 @@ protected:
         return rows;
     }
     void computeKeys(int n) { compute(6, {keyRows(n)}); }
+    // April and May with keys of 13 and 15 digits, counts of 3 and 15
+    // digits, amounts of 10 digits.
+    static std::vector<std::vector<Row>> wideMonths()
+    {
+        return {{{4901234567894, 540, 4958597967}, {4901234567900, 123456789012345, 1234567890}},
+                {{4901234567894, 999, 9999999999}, {123456789012345, 1, 1}}};
+    }
+    void computeWideKeys() { compute(4, wideMonths(), "商品NO"); }
 
     const forms::PrintDocument& lastDocument()
     {
@@ -114,23 +121,11 @@ protected:
         return docs.back();
     }
     std::size_t documentCount() { return rec.recordingPrinter().documents().size(); }
-
-    // The text of a PDF file, its pages separated by form feeds.
-    static QString pdfText(const QString& pdf)
-    {
-        const QString pdftotext = QStandardPaths::findExecutable("pdftotext");
-        if (pdftotext.isEmpty())
-            throw std::logic_error("pdftotext (poppler-utils) is needed");
-        QProcess proc;
-        proc.start(pdftotext, {"-layout", pdf, "-"});
-        if (!proc.waitForFinished(30000))
-            throw std::logic_error("pdftotext did not finish");
-        return QString::fromUtf8(proc.readAllStandardOutput());
-    }
 };
 
 using forms::PrintItem;
 using forms::PrintPage;
+using forms::testing::pdfText;
 
 // Recorder metrics of the 9.5-point print font: "A" is 95 twips wide and
 // 228 twips high, so x in w is twips / 95 and y in h is twips / 228.
@@ -138,15 +133,35 @@ constexpr double W = 95, H = 228;
 
 inline QString num(double v) { return QString::number(v, 'g', 6); }
 
+// Baseline of a text item, and of a row whose full-size top is y (in h):
+// the recorder's ascent is four fifths of a line.
+inline double baseline(const PrintItem& i)
+{
+    return i.y + 0.8 * forms::testing::RecordingPrinter::heightTwips(i.fontSize);
+}
+inline double baseline(double y) { return y * H + 0.8 * H; }
+
 // The texts of a page at height y (in h) as "text@edge", the edge in w: the
 // left edge, or the right edge for right-aligned fields.
 inline QStringList placed(const PrintPage& page, double y, bool right = false)
 {
     QStringList out;
     for (const PrintItem& i : page.items)
-        if (i.kind == PrintItem::Text && std::abs(i.y - y * H) < 1e-6) {
+        if (i.kind == PrintItem::Text && std::abs(baseline(i) - baseline(y)) < 1e-6) {
             const double width = right ? forms::testing::RecordingPrinter::widthTwips(i.text, i.fontSize) : 0;
             out << i.text + "@" + num((i.x + width) / W);
+        }
+    return out;
+}
+
+// The same for right-aligned fields, with each text's size: "text@edge:size".
+inline QStringList placedSized(const PrintPage& page, double y)
+{
+    QStringList out;
+    for (const PrintItem& i : page.items)
+        if (i.kind == PrintItem::Text && std::abs(baseline(i) - baseline(y)) < 1e-6) {
+            const double right = i.x + forms::testing::RecordingPrinter::widthTwips(i.text, i.fontSize);
+            out << i.text + "@" + num(right / W) + ":" + num(i.fontSize);
         }
     return out;
 }
