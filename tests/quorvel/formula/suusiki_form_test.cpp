@@ -4,6 +4,8 @@
 #include "forms/qt_print.h"
 #include "forms/testing/form_test.h"
 #include "support/accessible_names.h"
+#include "quorvel/formula/suusiki_form.h"
+#include "quorvel/keypad/quorvel_form.h"
 #include "quorvel/program.h"
 
 #include <QDir>
