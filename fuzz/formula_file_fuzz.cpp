@@ -69,7 +69,7 @@ void check(std::string_view bytes)
     require(quorvel::lineSetBytes(*again) == written);
 }
 
-// "A: <piece 1>" .. "Z: <piece 26>", each quoted, CR LF.
+// "A: <line 1 of the input>" .. "Z: <line 26>", each quoted, CR LF.
 std::string recordsOf(std::string_view input)
 {
     std::string file;
