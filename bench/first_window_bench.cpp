@@ -3,6 +3,7 @@
 // file read, the pending show and paint events handled. Program teardown is
 // not timed.
 #include "forms/testing/recording_services.h"
+#include "quorvel/keypad/quorvel_form.h"
 #include "quorvel/program.h"
 #include "sumlet/program.h"
 #include "sumlet/shell/menu_form.h"

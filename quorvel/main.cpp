@@ -1,4 +1,5 @@
 #include "forms/qt_services.h"
+#include "quorvel/keypad/quorvel_form.h"
 #include "quorvel/program.h"
 #include "runtime/program_files.h"
 
@@ -10,7 +11,7 @@ int main(int argc, char** argv)
     forms::prepareProgram(app);
     forms::QtServices services;
     quorvel::Program program(services, QCoreApplication::applicationDirPath(),
-                             runtime::configFolder("quorvel"));
+                             QString::fromStdString(runtime::configFolder("quorvel").string()));
     program.QUORVEL_.Show();
     if (program.Ended())
         return 0;

@@ -1,39 +1,42 @@
-// The QUORVEL program: its shared state and its forms.
+// The program object of QUORVEL: its shared state, where its files are and
+// its forms.
 #pragma once
 
 #include "forms/program.h"
 #include "quorvel/dates/date_entry.h"
-#include "quorvel/dates/hizuke_form.h"
 #include "quorvel/formula/formula_state.h"
-#include "quorvel/formula/suusiki_form.h"
-#include "quorvel/keypad/quorvel_form.h"
-#include "quorvel/keypad/tesk_setumei.h"
-#include "quorvel/keypad/window_file.h"
+#include "quorvel/program_place.h"
 #include "quorvel/shared.h"
 
-#include <filesystem>
-#include <memory>
+#include <QString>
 
 namespace quorvel {
+
+class QUORVEL;
+class TeskSETUMEI;
+class HIZUKE;
+class SUUSIKI;
 
 class Program : public forms::Program {
     Q_OBJECT
 public:
-    // programFolder holds LCTDX.DAT; fallbackFolder is used when it is not
-    // writable (empty: never).
+    // programFolder: the executable's folder (a temporary folder in tests),
+    // which holds LCTDX.DAT and DATT.DAT; fallbackFolder: where they go when
+    // the program folder is not writable (runtime::configFolder("quorvel");
+    // empty for none).
     Program(forms::Services& services, const QString& programFolder,
-            const std::filesystem::path& fallbackFolder = {});
+            const QString& fallbackFolder = QString());
+    ~Program() override;
 
     Shared shared;
     ProgramPlace place;
     dates::DateValues dateValues; // HIZUKE's public values
-
-    forms::FormSlot<QUORVEL> QUORVEL_{*this, [this] { return std::make_unique<QUORVEL>(*this); }};
-    forms::FormSlot<TeskSETUMEI> TeskSETUMEI_{*this, [this] { return std::make_unique<TeskSETUMEI>(*this); }};
-    forms::FormSlot<HIZUKE> HIZUKE_{*this, [this] { return std::make_unique<HIZUKE>(*this); }};
-
     FormulaState formula;
-    forms::FormSlot<SUUSIKI> SUUSIKI_{*this, [this] { return std::make_unique<SUUSIKI>(*this); }};
+
+    forms::FormSlot<quorvel::QUORVEL> QUORVEL_;
+    forms::FormSlot<quorvel::TeskSETUMEI> TeskSETUMEI_;
+    forms::FormSlot<quorvel::HIZUKE> HIZUKE_;
+    forms::FormSlot<quorvel::SUUSIKI> SUUSIKI_;
 };
 
 } // namespace quorvel

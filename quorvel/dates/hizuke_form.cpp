@@ -1,6 +1,7 @@
 #include "quorvel/dates/hizuke_form.h"
 
 #include "quorvel/dates/sign_pictures.h"
+#include "quorvel/keypad/quorvel_form.h"
 #include "quorvel/program.h"
 
 #include <QMoveEvent>

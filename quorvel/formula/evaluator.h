@@ -1,6 +1,27 @@
 // The formula window's evaluator: one call per "計算". No widgets: the form
 // stores the edited line first, then hands the formula and the 26 variable
 // formulas here and shows what comes back.
+//
+// The model. The window's results are defined by a step-by-step rewriting
+// of the formula text: variables, Pi and function calls (the right-most
+// first) are replaced by their values; then the innermost parentheses are
+// reduced first, a text without parentheses one operator at a time, all
+// "^", then all "/", "*", "+" and "-", each kind from the left; every
+// step's result is written back into the text at 15 significant digits and
+// read from there by the next step.
+//
+// This evaluator parses instead (the arithmetic on a text without
+// parentheses is flat_arithmetic.h) and gives the same value and the same
+// first failure: each step is rounded as the rewriting rounds it, and of
+// several failures the one the rewriting meets first gives the message.
+// The one freedom: "*" with "/", and "+" with "-", are worked in one pass
+// from the left, so where that order changes the rounding the last digit
+// may differ ("3*1/3" gives 1, the rewriting 0.999999999999999).
+//
+// A text that the rewriting would turn into a wrong value instead of a
+// message (two numbers side by side, as in "2 3") gives "文法エラー！"; so
+// do a value beyond the number range and more than kStepLimit steps
+// (step_limit.h).
 #pragma once
 
 #include <array>

@@ -1,6 +1,6 @@
 #include "quorvel/formula/formula_lines.h"
 
-#include "quorvel/keypad/window_file.h"
+#include "quorvel/program_place.h"
 #include "runtime/seqfile.h"
 
 #include <system_error>

@@ -1,11 +1,10 @@
-// The formula window's print and its help panels' texts.
+// The formula window's print.
 #pragma once
 
 #include "quorvel/formula/formula_lines.h"
 
 #include "forms/printer.h"
 
-#include <QString>
 #include <string>
 
 namespace quorvel {
@@ -15,9 +14,5 @@ namespace quorvel {
 // each on a line of its own, then ends the document.
 forms::PrintOutcome printFormulaSet(forms::Printer& printer, const FormulaLineSet& lines, int edited,
                                     const std::string& formula, const std::string& result);
-
-// Text of the input-method panel and of the function-list panel.
-QString inputMethodText();
-QString functionListText();
 
 } // namespace quorvel

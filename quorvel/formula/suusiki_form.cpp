@@ -3,6 +3,7 @@
 #include "quorvel/formula/suusiki_form.h"
 
 #include "quorvel/formula/evaluator.h"
+#include "quorvel/keypad/quorvel_form.h"
 #include "quorvel/program.h"
 #include "runtime/safe_save.h"
 

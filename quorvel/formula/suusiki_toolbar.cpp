@@ -2,6 +2,7 @@
 #include "quorvel/formula/suusiki_form.h"
 
 #include "quorvel/formula/evaluator.h"
+#include "quorvel/formula/formula_help_texts.h"
 #include "quorvel/formula/formula_print.h"
 #include "quorvel/program.h"
 #include "runtime/format.h"

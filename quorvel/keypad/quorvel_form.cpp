@@ -2,6 +2,9 @@
 
 #include "quorvel/keypad/layouts.h"
 #include "quorvel/keypad/window_file.h"
+#include "quorvel/dates/hizuke_form.h"
+#include "quorvel/formula/suusiki_form.h"
+#include "quorvel/keypad/tesk_setumei.h"
 #include "quorvel/program.h"
 
 #include "forms/keys.h"

@@ -2,24 +2,14 @@
 // one line of seven fields: left,top,layout,spare1..spare4 CR LF.
 #pragma once
 
+#include "quorvel/program_place.h"
+
 #include <filesystem>
 #include <string>
-
-#include "runtime/program_files.h"
 
 namespace quorvel {
 
 struct Shared;
-
-// Where the window file lives: the program folder, or the fallback folder
-// (runtime::configFolder("quorvel")) when the program folder is not writable.
-struct ProgramPlace : runtime::ProgramFiles {
-    // The window file to write.
-    std::filesystem::path windowFile() const;
-    // The window file to read (a file in a read-only program folder is read
-    // while the fallback folder has none).
-    std::filesystem::path windowFileToRead() const;
-};
 
 // Reads the seven fields. False (and nothing changed) when the file is
 // missing or unreadable, holds fewer than seven fields, or its position is

@@ -5,6 +5,9 @@
 #include "support/sumlet_fixture.h"
 
 #include "forms/testing/driver.h"
+#include "quorvel/formula/suusiki_form.h"
+#include "quorvel/keypad/quorvel_form.h"
+#include "quorvel/keypad/tesk_setumei.h"
 #include "quorvel/program.h"
 #include "sumlet/adding/insatsu_form.h"
 #include "sumlet/adding/sumlet_form.h"

@@ -8,6 +8,8 @@
 #include "forms/testing/driver.h"
 #include "forms/qt_print.h"
 #include "forms/units.h"
+#include "quorvel/formula/suusiki_form.h"
+#include "quorvel/keypad/quorvel_form.h"
 #include "quorvel/program.h"
 #include "sumlet/adding/sumlet_form.h"
 #include "sumlet/tally/print/ichiran_form.h"

@@ -2,6 +2,7 @@
 // first window shows about as fast as a bare one.
 #include "support/sumlet_fixture.h"
 
+#include "quorvel/keypad/quorvel_form.h"
 #include "quorvel/program.h"
 
 #include <QApplication>

@@ -2,6 +2,8 @@
 #include "forms/testing/form_test.h"
 #include "support/accessible_names.h"
 #include "forms/units.h"
+#include "quorvel/dates/hizuke_form.h"
+#include "quorvel/keypad/quorvel_form.h"
 #include "quorvel/program.h"
 
 #include <QFile>

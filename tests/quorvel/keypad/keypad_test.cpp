@@ -293,6 +293,11 @@ TEST(KeypadOverflow, Cut)
 
 TEST(KeypadMemory, Keys)
 {
+    // 1 M- and 101 times 9999999999999 M- (the first entry after the start
+    // takes 12 digits): a memory of -1,009,999,999,999,900.
+    std::string minuses = "1 M- ";
+    for (int i = 0; i < 101; ++i)
+        minuses += "9999999999999 M- ";
     runCases({
         {"memory sum", {{"5 M+", "5.", "memory"}, {"3 M+", "3.", "memory"}, {"MR", "8.", "memory"}}},
         {"minus back to zero", {{"5 M+ 5 M-", "5.", "memory"}, {"MR", "0.", "memory"}, {"MC", "0.", ""}}},
@@ -310,6 +315,11 @@ TEST(KeypadMemory, Keys)
         {"MC after an overflowing MR shows the accumulator",
          {{"999999999999 M+ 1 M+ 5 + 3 = MR", "1,000,000E"}, {"MC", "8.", ""}, {"4 =", "8."}}},
         {"MR of -10^13", {{"1 M- 9999999999999 M- MR", "-10,000,000E"}}},
+        // Below -10^15 the memory's result text is in the E form, so only its
+        // size makes the overflow display.
+        {"MR of less than -10^15", {{minuses.c_str(), "9,999,999,999,999.", "memory"},
+                                    {"MR", "-1,009,999,999E", "memory"},
+                                    {"C MR", "-1,009,999,999E"}}},
         {"memory after the largest product",
          {{"9999999999999 * 9999999999999 = M+", "9,999,999,999,989,000,000E", "memory"},
           {"MR", "9,999,999E", "memory"}, {"M+ M+ MR", "9,999,999E", "memory"}, {"MC", "9,999,999,999,999.", ""}}},

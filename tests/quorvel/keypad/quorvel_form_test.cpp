@@ -4,6 +4,9 @@
 #include "forms/units.h"
 #include "quorvel/keypad/explanation_text.h"
 #include "quorvel/keypad/layouts.h"
+#include "quorvel/formula/suusiki_form.h"
+#include "quorvel/keypad/quorvel_form.h"
+#include "quorvel/keypad/tesk_setumei.h"
 #include "quorvel/program.h"
 
 #include <QDir>
