@@ -30,8 +30,11 @@ ensure_packages() {
 }
 
 # build_tree DIR [cmake options...]
+# WARNINGS_AS_ERRORS=ON in the environment makes every compiler warning an
+# error (.ci/run sets it); the tree follows the environment on every run.
 build_tree() {
     local dir="$1"; shift
-    cmake -S "$TOP" -B "$TOP/$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null || return 1
+    cmake -S "$TOP" -B "$TOP/$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+        -DWARNINGS_AS_ERRORS="${WARNINGS_AS_ERRORS:-OFF}" "$@" >/dev/null || return 1
     cmake --build "$TOP/$dir" -j "$(nproc)"
 }
