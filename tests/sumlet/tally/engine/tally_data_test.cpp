@@ -147,7 +147,7 @@ TEST(TallyBounds, InconsistentStateNeverReadsOutside)
         long arrayUpper; // -1: entry arrays absent
         double keys;
     };
-    const Case cases[] = {
+    static const Case cases[] = {
         {"RowsBeyondArrays", 1, 1e12, 2, 2}, {"RowsWithoutArrays", 1, 3, -1, 0},
         {"NegativeRows", 1, -4, 2, 0},       {"MonthCountTooLarge", 7, 2, 2, 0},
         {"MonthCountNotWhole", 2.5, 2, 2, 0}, {"MonthCountEmpty", Value(), 2, 2, 0},
