@@ -167,6 +167,7 @@ TEST_F(QtPrinterTest, RendersAPdfWithJapaneseAndHalfWidthKatakana)
     EXPECT_TRUE(rec.fileDialogs()[0].save);
     EXPECT_EQ(rec.fileDialogs()[0].options.initialDir, dir.path());
     EXPECT_TRUE(rec.fileDialogs()[0].options.overwritePrompt);
+    EXPECT_EQ(rec.fileDialogs()[0].options.title, "PDFファイルに印刷");
 
     const QString pdftotext = QStandardPaths::findExecutable("pdftotext");
     ASSERT_FALSE(pdftotext.isEmpty()) << "pdftotext (poppler-utils) is needed";
