@@ -398,9 +398,25 @@ std::unique_ptr<QFileDialog> QtServices::makeFileDialog(const FileDialogOptions&
 }
 
 namespace {
+// Gives the dialog a moment to read its folder, so that it opens at the size
+// that shows it.
+void awaitFolder(QFileDialog& d)
+{
+    auto* files = d.findChild<QFileSystemModel*>();
+    const QString folder = d.directory().absolutePath();
+    if (!files || files->rowCount(files->index(folder)) > 0) return;
+    QEventLoop wait;
+    QObject::connect(files, &QFileSystemModel::directoryLoaded, &wait, [&](const QString& path) {
+        if (QDir(path) == QDir(folder)) wait.quit();
+    });
+    QTimer::singleShot(300, &wait, &QEventLoop::quit);
+    wait.exec(QEventLoop::ExcludeUserInputEvents);
+}
+
 std::optional<QString> runFileDialog(const FileDialogOptions& o, bool save, QWidget* owner)
 {
     const auto d = QtServices::makeFileDialog(o, save, owner);
+    awaitFolder(*d);
     if (d->exec() != QDialog::Accepted || d->selectedFiles().isEmpty()) return std::nullopt;
     const QString f = d->selectedFiles().constFirst();
     if (f.isEmpty()) return std::nullopt;
