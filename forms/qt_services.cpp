@@ -323,7 +323,8 @@ private:
     {
         const QLocale l;
         switch (column) {
-        case 1: return {l.formattedDataSize(1023), l.formattedDataSize(1023 * 1024 - 52), l.formattedDataSize(1023LL << 20)};
+        case 1:   // the widest of each unit
+            return {l.formattedDataSize(1023), l.formattedDataSize((1LL << 20) - 1), l.formattedDataSize((1LL << 30) - 1)};
         case 2:   // a folder, and a data file: a text file
             return {QCoreApplication::translate("QAbstractFileIconProvider", "Folder"),
                     QMimeDatabase().mimeTypeForName(QStringLiteral("text/plain")).comment()};
