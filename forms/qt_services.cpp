@@ -20,6 +20,14 @@
 #include <QLocale>
 #include <QMenu>
 #include <QGridLayout>
+#include <QHeaderView>
+#include <QListView>
+#include <QMimeDatabase>
+#include <QScrollBar>
+#include <QSplitter>
+#include <QStyle>
+#include <QTimer>
+#include <QTreeView>
 #include <QMessageBox>
 #include <QSpacerItem>
 #include <QPainter>
@@ -31,6 +39,7 @@
 #include <QTextBrowser>
 #include <QTranslator>
 #include <QUrl>
+#include <algorithm>
 #include <type_traits>
 
 namespace forms {
@@ -147,7 +156,7 @@ PrintOutcome QtPrinter::deliver(const PrintDocument& doc, QString& error)
     const QPrinterInfo def = QPrinterInfo::defaultPrinter();
     if (target_ == Target::PdfOnly || def.isNull()) {
         FileDialogOptions o;
-        o.title = QStringLiteral("PDF");
+        o.title = QStringLiteral("PDFファイルに印刷");
         o.initialDir = pdfFolder().isEmpty() ? QDir::homePath() : pdfFolder();
         o.filter = QStringLiteral("PDF (*.pdf)");
         o.fileName = QStringLiteral("print.pdf");
@@ -174,6 +183,7 @@ MsgResult QtServices::MsgBox(const QString& text, MsgButtons buttons, MsgIcon ic
                              QWidget* owner)
 {
     QMessageBox box(owner);
+    box.setFont(toolkitFont());
     box.setWindowTitle(title);
     box.setText(displayText(text));
     switch (icon) {
@@ -268,11 +278,112 @@ QTranslator* useJapaneseToolkitTexts(QCoreApplication& app, const QString& folde
     return t;
 }
 
+QFont toolkitFont() { return vbFont(QStringLiteral("ＭＳ Ｐゴシック"), 9); }
+
+void useToolkitFont()
+{
+    // By class, not for the whole application: a control that sets no font
+    // of its own keeps the one it has.
+    const QFont f = toolkitFont();
+    for (const char* windowClass : {"QFileDialog", "QMessageBox", "QMenu"}) QApplication::setFont(f, windowClass);
+}
+
 void prepareProgram(QCoreApplication& app)
 {
     runtime::ignoreFileSizeSignal();
     useJapaneseToolkitTexts(app);
+    useToolkitFont();
 }
+
+namespace {
+// Sizes a file dialog's columns and side bar to their texts, and the dialog
+// to show them whole: when it shows and whenever a folder it lists is read.
+class FileDialogFit : public QObject {
+public:
+    explicit FileDialogFit(QFileDialog& d) : QObject(&d), d_(d)
+    {
+        d.installEventFilter(this);
+        if (auto* files = d.findChild<QFileSystemModel*>())
+            connect(files, &QFileSystemModel::directoryLoaded, this, [this] { later(); });
+        connect(&d, &QFileDialog::directoryEntered, this, [this] { later(); });
+        connect(&d, &QFileDialog::filterSelected, this, [this] { later(); });
+        sizeColumns();
+    }
+
+protected:
+    bool eventFilter(QObject* o, QEvent* e) override
+    {
+        if (o == &d_ && e->type() == QEvent::Show) fit();
+        return false;
+    }
+
+private:
+    void later() { QTimer::singleShot(0, this, [this] { fit(); }); }
+
+    // What the view's delegate puts around a text.
+    static int margins(const QWidget& v) { return 2 * (v.style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, &v) + 1); }
+
+    // Texts a column shows for files not listed yet: the dialog opens at
+    // its size before its folder is read.
+    static QStringList usualTexts(int column)
+    {
+        const QLocale l;
+        switch (column) {
+        case 1:   // the widest of each unit
+            return {l.formattedDataSize(1023), l.formattedDataSize((1LL << 20) - 1), l.formattedDataSize((1LL << 30) - 1)};
+        case 2:   // a folder, and a data file: a text file
+            return {QCoreApplication::translate("QAbstractFileIconProvider", "Folder"),
+                    QMimeDatabase().mimeTypeForName(QStringLiteral("text/plain")).comment()};
+        case 3: return {l.toString(QDateTime(QDate(2000, 12, 28), QTime(23, 58)), QLocale::ShortFormat)};
+        default: return {};
+        }
+    }
+
+    void sizeColumns()
+    {
+        auto* tree = d_.findChild<QTreeView*>(QStringLiteral("treeView"));
+        if (!tree) return;
+        QHeaderView* header = tree->header();
+        const QFontMetrics fm(tree->font());
+        for (int c = 0; c < header->count(); ++c) {
+            int w = std::max(static_cast<const QAbstractItemView*>(tree)->sizeHintForColumn(c), header->sectionSizeHint(c));
+            for (const QString& t : usualTexts(c)) w = std::max(w, fm.horizontalAdvance(t) + margins(*tree) + 2);
+            if (c == 0) w = std::max(w, 20 * fm.averageCharWidth());
+            header->resizeSection(c, w);
+        }
+    }
+
+    void fit()
+    {
+        sizeColumns();
+        auto* tree = d_.findChild<QTreeView*>(QStringLiteral("treeView"));
+        auto* side = d_.findChild<QListView*>(QStringLiteral("sidebar"));
+        auto* split = d_.findChild<QSplitter*>(QStringLiteral("splitter"));
+        if (!tree || !side || !split || split->count() != 2 || !d_.isVisible()) return;
+        const int scrollBar = tree->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, tree);
+        const int treeNeeds = tree->header()->length() + 2 * tree->frameWidth() + scrollBar;
+        int sideNeeds = std::max(side->sizeHintForColumn(0), 0) + 2 * side->frameWidth() + margins(*side);
+        if (side->verticalScrollBar()->isVisible()) sideNeeds += side->verticalScrollBar()->width();
+        const int grow = std::max(0, treeNeeds - tree->width()) + std::max(0, sideNeeds - side->width());
+        const QScreen* screen = d_.screen();
+        const QRect room = screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
+        if (grow > 0) {
+            // The window frame is not known before it shows: leave it some room.
+            const int frame = std::max(d_.frameGeometry().width() - d_.width(), 16);
+            d_.resize(std::min(d_.width() + grow, room.width() - frame), d_.height());
+            QRect g = d_.geometry();
+            if (g.right() > room.right() - frame / 2) g.moveRight(room.right() - frame / 2);
+            if (g.left() < room.left() + frame / 2) g.moveLeft(room.left() + frame / 2);
+            d_.move(g.topLeft() - (d_.geometry().topLeft() - d_.pos()));
+        }
+        const int inner = split->width() - split->handleWidth();
+        const int sideWidth = std::min(std::max(side->width(), sideNeeds), inner / 3);
+        split->setSizes({sideWidth, inner - sideWidth});
+    }
+
+    QFileDialog& d_;
+};
+} // namespace
 
 std::unique_ptr<QFileDialog> QtServices::makeFileDialog(const FileDialogOptions& o, bool save, QWidget* owner)
 {
@@ -287,13 +398,32 @@ std::unique_ptr<QFileDialog> QtServices::makeFileDialog(const FileDialogOptions&
     d->setProxyModel(new FileListTexts(d.get()));
     if (!o.filter.isEmpty()) d->setNameFilters(o.filter.split(QStringLiteral(";;")));
     if (!folderOnly) d->selectFile(start.fileName());
+    d->setFont(toolkitFont());
+    d->setViewMode(QFileDialog::Detail);
+    new FileDialogFit(*d);
     return d;
 }
 
 namespace {
+// Gives the dialog a moment to read its folder, so that it opens at the size
+// that shows it.
+void awaitFolder(QFileDialog& d)
+{
+    auto* files = d.findChild<QFileSystemModel*>();
+    const QString folder = d.directory().absolutePath();
+    if (!files || files->rowCount(files->index(folder)) > 0) return;
+    QEventLoop wait;
+    QObject::connect(files, &QFileSystemModel::directoryLoaded, &wait, [&](const QString& path) {
+        if (QDir(path) == QDir(folder)) wait.quit();
+    });
+    QTimer::singleShot(300, &wait, &QEventLoop::quit);
+    wait.exec(QEventLoop::ExcludeUserInputEvents);
+}
+
 std::optional<QString> runFileDialog(const FileDialogOptions& o, bool save, QWidget* owner)
 {
     const auto d = QtServices::makeFileDialog(o, save, owner);
+    awaitFolder(*d);
     if (d->exec() != QDialog::Accepted || d->selectedFiles().isEmpty()) return std::nullopt;
     const QString f = d->selectedFiles().constFirst();
     if (f.isEmpty()) return std::nullopt;

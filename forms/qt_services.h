@@ -10,6 +10,7 @@
 #include <memory>
 
 class QCoreApplication;
+class QFont;
 class QFileDialog;
 class QTranslator;
 
@@ -40,8 +41,15 @@ private:
 // when it is missing, and then nothing changes.
 QTranslator* useJapaneseToolkitTexts(QCoreApplication& app, const QString& folder = QString());
 
-// What both programs do first: Qt's texts in Japanese, and a write past the
-// file-size limit a failed save instead of the end of the program.
+// The face of Qt's own windows, IPAPGothic 9 pt, whatever the system locale.
+QFont toolkitFont();
+// Gives file dialogs, message boxes and menus (a text box's menu among them)
+// that face. The forms' controls keep the fonts they set.
+void useToolkitFont();
+
+// What both programs do first: Qt's texts in Japanese and in their face, and
+// a write past the file-size limit a failed save instead of the end of the
+// program.
 void prepareProgram(QCoreApplication& app);
 
 class QtServices : public Services {
@@ -71,7 +79,8 @@ public:
 
     // The open or save dialog the two dialog calls run: Qt's own dialog (so
     // its texts follow the program's translation), names matched without
-    // regard to case.
+    // regard to case. Its columns and side bar take the widths of their
+    // texts, and the dialog grows to show them, within the screen.
     static std::unique_ptr<QFileDialog> makeFileDialog(const FileDialogOptions& o, bool save, QWidget* owner);
 
 private:

@@ -245,6 +245,7 @@ TEST_F(QtPrinterTest, RendersAPdfWithJapaneseAndHalfWidthKatakana)
     EXPECT_TRUE(rec.fileDialogs()[0].save);
     EXPECT_EQ(rec.fileDialogs()[0].options.initialDir, dir.path());
     EXPECT_TRUE(rec.fileDialogs()[0].options.overwritePrompt);
+    EXPECT_EQ(rec.fileDialogs()[0].options.title, "PDFファイルに印刷");
 
     const QString text = forms::testing::pdfText(pdf);
     EXPECT_TRUE(text.contains("集計結果一覧表")) << text.toStdString();

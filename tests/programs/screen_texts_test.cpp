@@ -25,6 +25,13 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFileSystemModel>
+#include <QFontInfo>
+#include <QHeaderView>
+#include <QListView>
+#include <QMessageBox>
+#include <QScreen>
+#include <QStyle>
+#include <QTreeView>
 #include <QLabel>
 #include <QMenu>
 #include <QRegularExpression>
@@ -344,6 +351,158 @@ TEST_F(ToolkitTexts, DialogsMenusAndButtonsOfBothPrograms)
         EXPECT_EQ(englishIn(question), QStringList{});
         EXPECT_EQ(question.button(QDialogButtonBox::Cancel)->text(), "キャンセル");
     }
+}
+
+// Qt's own windows are drawn in the forms' Japanese UI face, whatever face the
+// system gives the application (this table also runs under a Japanese
+// system locale, from the test list).
+bool inUiFace(const QFont& f)
+{
+    const QString family = QFontInfo(f).family();
+    return (family == QStringLiteral("IPAPGothic") || family == QStringLiteral("IPA Pゴシック"))
+           && f.pointSizeF() == 9.0;
+}
+
+// A file dialog shown on its folder: every text of its file list and side bar
+// is whole in the dialog's font, every column is in view, the dialog is on
+// the screen, and its filter has no letter from another face.
+void expectWholeTexts(QFileDialog& d)
+{
+    EXPECT_TRUE(inUiFace(d.font())) << QFontInfo(d.font()).family().toStdString();
+    auto* tree = d.findChild<QTreeView*>(QStringLiteral("treeView"));
+    auto* side = d.findChild<QListView*>(QStringLiteral("sidebar"));
+    auto* types = d.findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
+    ASSERT_TRUE(tree && side && types);
+    EXPECT_TRUE(inUiFace(tree->font()));
+    EXPECT_TRUE(inUiFace(types->font()));
+    const QFontMetricsF typesFm(types->font());
+    for (const char32_t c : types->currentText().toUcs4())
+        EXPECT_TRUE(typesFm.inFontUcs4(c)) << "U+" << std::hex << unsigned(c) << " drawn in another face";
+
+    const QHeaderView* header = tree->header();
+    const QAbstractItemModel* shown = tree->model();
+    const QModelIndex folder = tree->rootIndex();
+    ASSERT_GE(shown->rowCount(folder), 3);
+    const int icon = tree->style()->pixelMetric(QStyle::PM_SmallIconSize, nullptr, tree);
+    for (int c = 0; c < 4; ++c) {
+        const QString heading = shown->headerData(c, Qt::Horizontal).toString();
+        EXPECT_GE(header->sectionSize(c), advance(tree->font(), heading, tree)) << heading.toStdString();
+        for (int r = 0; r < shown->rowCount(folder); ++r) {
+            const QModelIndex i = shown->index(r, c, folder);
+            const QString t = i.data().toString();
+            SCOPED_TRACE("column " + std::to_string(c) + " \"" + t.toStdString() + "\"");
+            EXPECT_GE(header->sectionSize(c), advance(tree->font(), t, tree) + (c == 0 ? icon : 0));
+            EXPECT_GE(header->sectionSize(c), tree->sizeHintForIndex(i).width()) << "elided";
+        }
+    }
+    EXPECT_GE(tree->viewport()->width(), header->length()) << "a column out of view";
+    for (int r = 0; r < side->model()->rowCount(); ++r) {
+        const QModelIndex i = side->model()->index(r, 0);
+        SCOPED_TRACE("side bar \"" + i.data().toString().toStdString() + "\"");
+        EXPECT_GE(side->viewport()->width(), side->sizeHintForIndex(i).width());
+        EXPECT_GE(side->viewport()->width(), advance(side->font(), i.data().toString(), side) + icon);
+    }
+    const QRect screen = d.screen()->availableGeometry();
+    EXPECT_TRUE(screen.contains(d.frameGeometry())) << d.frameGeometry().width() << " on " << screen.width();
+}
+
+// The save dialogs of both programs and the PDF dialog of the printer, on a
+// folder of a 150-byte file, a 46 KiB file with a long name and a folder.
+TEST_F(ToolkitTexts, FileDialogsShowTheirTextsWhole)
+{
+    const std::string small(150, '0'), large(46 * 1024, '1');
+    for (const char* ext : {"ADT", "DAT", "pdf"}) {
+        writeFile(QStringLiteral("f150.%1").arg(ext), small);
+        writeFile(QStringLiteral("2024年度_集計_第1四半期の売上明細一覧.%1").arg(ext), large);
+    }
+    QDir(dir.path()).mkdir("サブフォルダ");
+    quorvel::Program quorvel{rec, dir.path()};
+    forms::QtPrinter pdf{rec, forms::QtPrinter::Target::PdfOnly};
+    const struct Row {
+        const char* dialog;
+        std::function<void()> open;   // asks for the dialog, cancelled
+        QString title;
+    } rows[] = {
+        {"SUMLET tape file",
+         [&] {
+             start();
+             click(prog().MENU_->Command8);
+             choose(prog().SUMLET_->M12);
+         },
+         QString()},
+        {"QUORVEL formula file",
+         [&] {
+             quorvel.SUUSIKI_.Show();
+             forms::testing::clickToolbar(quorvel.SUUSIKI_->Toolbar1, 2);
+         },
+         QString()},
+        {"PDF print",
+         [&] {
+             pdf.setPdfFolder(dir.path());
+             pdf.Print("1");
+             EXPECT_EQ(pdf.EndDoc(), forms::PrintOutcome::Cancelled);
+         },
+         QStringLiteral("PDFファイルに印刷")},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.dialog);
+        rec.cancelNextFileDialog();
+        row.open();
+        ASSERT_FALSE(rec.fileDialogs().empty());
+        forms::FileDialogOptions o = rec.fileDialogs().back().options;
+        EXPECT_EQ(o.title, row.title);
+        o.initialDir = dir.path();
+        const auto d = forms::QtServices::makeFileDialog(o, true, nullptr);
+        EXPECT_EQ(d->windowTitle(), row.title.isEmpty() ? QStringLiteral("名前を付けて保存") : row.title);
+        d->show();
+        ASSERT_GE(listed(*d).size(), 3);
+        QTest::qWait(50);   // the dialog fits itself to the folder it has read
+        const auto* tree = d->findChild<QTreeView*>(QStringLiteral("treeView"));
+        ASSERT_NE(tree, nullptr);
+        QStringList sizes;
+        for (int r = 0; r < tree->model()->rowCount(tree->rootIndex()); ++r)
+            sizes << tree->model()->index(r, 1, tree->rootIndex()).data().toString();
+        EXPECT_TRUE(sizes.contains(QStringLiteral("150 バイト"))) << sizes.join('|').toStdString();
+        EXPECT_TRUE(sizes.contains(QStringLiteral("46.00 KiB"))) << sizes.join('|').toStdString();
+        expectWholeTexts(*d);
+    }
+}
+
+// File dialogs, message boxes (Qt's own too, as the overwrite question) and
+// a text box's menu take the UI face; the forms' controls keep their fonts.
+TEST_F(ToolkitTexts, QtsOwnWindowsInTheUiFaceAndFormsInTheirOwn)
+{
+    start();
+    click(prog().MENU_->Command8);
+    forms::Form& form = *prog().SUMLET_.get();
+    std::vector<std::pair<QWidget*, QString>> before;
+    for (QWidget* w : form.findChildren<QWidget*>())
+        if (!qobject_cast<QMenu*>(w)) before.emplace_back(w, w->font().toString());
+    ASSERT_GT(before.size(), 20u);
+
+    const char* const classes[] = {"QFileDialog", "QMessageBox", "QMenu"};
+    std::vector<QFont> saved;
+    for (const char* c : classes) saved.push_back(QApplication::font(c));
+    forms::useToolkitFont();
+    QTest::qWait(10);   // the widgets hear of a new application font
+    for (const auto& [w, font] : before)
+        EXPECT_EQ(w->font().toString(), font) << w->metaObject()->className() << " " << w->objectName().toStdString();
+
+    for (const QLocale& l : {QLocale::c(), QLocale(QLocale::Japanese, QLocale::Japan)}) {
+        SCOPED_TRACE(l.name().toStdString());
+        QLocale::setDefault(l);
+        QMessageBox question(QMessageBox::Question, "t", "上書きしますか?", QMessageBox::Yes | QMessageBox::No);
+        question.ensurePolished();   // a widget takes its class's font when it is polished
+        EXPECT_TRUE(inUiFace(question.font()));
+        for (const QAbstractButton* b : question.findChildren<QAbstractButton*>()) EXPECT_TRUE(inUiFace(b->font()));
+        QFileDialog plain;
+        plain.ensurePolished();
+        EXPECT_TRUE(inUiFace(plain.font()));
+        std::unique_ptr<QMenu> menu(prog().SUMLET_->Text1.createStandardContextMenu());
+        menu->ensurePolished();
+        EXPECT_TRUE(inUiFace(menu->font()));
+    }
+    for (size_t i = 0; i < saved.size(); ++i) QApplication::setFont(saved[i], classes[i]);
 }
 
 // Without the translation the programs start as before.
