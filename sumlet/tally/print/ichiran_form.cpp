@@ -123,11 +123,7 @@ void ICHIRAN::G4_MouseDown(int Button, int Shift, double X, double Y)
         PopupMenu(M1);
 }
 
-void ICHIRAN::G4_SelChange()
-{
-    G4.setCol(0);
-    G4.setColSel(G4.Cols() - 1);
-}
+void ICHIRAN::G4_SelChange() { forms::selectWholeRows(G4); }
 
 void ICHIRAN::M11_Click()
 {

@@ -118,17 +118,8 @@ void SHUKEI::G3_MouseDown(int Button, int, double, double)
 }
 
 // A selection always spans whole rows.
-void SHUKEI::G2_SelChange()
-{
-    G2.setCol(0);
-    G2.setColSel(G2.Cols() - 1);
-}
-
-void SHUKEI::G3_SelChange()
-{
-    G3.setCol(0);
-    G3.setColSel(G3.Cols() - 1);
-}
+void SHUKEI::G2_SelChange() { forms::selectWholeRows(G2); }
+void SHUKEI::G3_SelChange() { forms::selectWholeRows(G3); }
 
 // Copies the whole grid, whatever was selected.
 void SHUKEI::MM11_Click() { forms::copyGridRows(G2, services(), G2.Rows() - 1); }
