@@ -128,6 +128,7 @@ private:
     void Combo1_KeyPress(int& KeyAscii);
     void chooseKey(bool byEnter);
     void Command6_Click();
+    void setNoPeriod();
     void clearResultGrid(forms::FlexGrid& g);
     // Period.
     void Text1_KeyPress(int& KeyAscii);
