@@ -2,7 +2,7 @@
 // Enter/Space on buttons, menu shortcuts before a text box's editing keys.
 #include "forms/layer.h"
 #include "forms/testing/form_test.h"
-#include "qt_print.h"
+#include "support/qt_print.h"
 
 #include <QApplication>
 #include <QRegularExpression>

@@ -1,7 +1,7 @@
 // The formula window driven through the program: hand-over from the keypad,
 // DATT.DAT, storing and computing, clearing, the insert keypad, formula
 // files, the print and the help panels.
-#include "forms/qt_print.h"
+#include "support/qt_print.h"
 #include "forms/testing/form_test.h"
 #include "support/accessible_names.h"
 #include "quorvel/program.h"

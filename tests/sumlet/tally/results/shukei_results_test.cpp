@@ -14,7 +14,7 @@
 #include <QPoint>
 #include <QStringList>
 
-#include "sumlet/tally/engine/tally_reference.h"
+#include "support/tally_reference.h"
 #include "sumlet/tally/print/print_1_form.h"
 #include "sumlet/tally/results/tally_file.h"
 #include "sumlet/tally/shukei_form.h"
