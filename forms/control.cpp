@@ -14,17 +14,13 @@ FormsError::FormsError(int number, QString description)
 {
 }
 
-namespace {
-int nextTabIndex = 0;
-}
-
-ControlCore::ControlCore(QWidget* self, const char* name) : self_(self), tabIndex_(nextTabIndex++)
+ControlCore::ControlCore(QWidget* self, const char* name) : self_(self)
 {
     // The name is for code only: screen readers take what the widget shows
     // (a caption, a label's current text), so no accessible name is set here.
     self_->setObjectName(QString::fromUtf8(name));
     installAccessibility();
-    if (Form* f = form()) f->registerControl(this);
+    if (Form* f = form()) tabIndex_ = f->registerControl(this);
 }
 
 void ControlCore::controlBuilt()

@@ -71,9 +71,17 @@ public:
     double FontSize() const;
     bool FontBold() const;
 
-    // Tab order; the lowest focusable one gets the focus when a form first shows.
-    void setTabIndex(int i) { tabIndex_ = i; }
+    // Tab order. Each form numbers its controls 0, 1, ... as they are built;
+    // a control given a TabIndex goes before every control that keeps its
+    // built number. The first focusable one gets the focus when a form first
+    // shows.
+    void setTabIndex(int i)
+    {
+        tabIndex_ = i;
+        tabIndexGiven_ = true;
+    }
     int TabIndex() const { return tabIndex_; }
+    bool tabIndexGiven() const { return tabIndexGiven_; }
     virtual bool canTakeFocus() const { return true; }
 
     // Moves the focus here and raises LostFocus / GotFocus; nothing happens
@@ -98,7 +106,8 @@ private:
     QString fontName_;
     double left_ = 0, top_ = 0, width_ = 0, height_ = 0;
     bool placed_ = false;
-    int tabIndex_;
+    int tabIndex_ = 0;
+    bool tabIndexGiven_ = false;
 };
 
 } // namespace forms

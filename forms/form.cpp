@@ -115,7 +115,11 @@ void Form::PopupMenu(Menu& m)
     services().PopupMenu(*m.menu(), m.Name(), QCursor::pos());
 }
 
-void Form::registerControl(ControlCore* c) { controls_.push_back(c); }
+int Form::registerControl(ControlCore* c)
+{
+    controls_.push_back(c);
+    return builtControls_++;
+}
 
 void Form::unregisterControl(ControlCore* c)
 {

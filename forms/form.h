@@ -133,8 +133,9 @@ public:
     // Pops up a menu (usually one hidden from the bar) at the mouse position.
     void PopupMenu(Menu& menu);
 
-    // Used by controls and menus.
-    void registerControl(ControlCore* c);
+    // Used by controls and menus. registerControl gives the control's built
+    // tab number.
+    int registerControl(ControlCore* c);
     void unregisterControl(ControlCore* c);
     void registerMenu(Menu* m);
     void unregisterMenu(Menu* m);
@@ -163,6 +164,7 @@ private:
     QMenuBar* menuBar_ = nullptr;
     QWidget* client_ = nullptr;
     std::vector<ControlCore*> controls_;
+    int builtControls_ = 0;
     std::vector<Menu*> menus_;
     ControlCore* focused_ = nullptr;
     bool loaded_ = true;

@@ -1,18 +1,22 @@
 // Windows virtual-key codes and the shift state, as text-box key events use them.
 #pragma once
 
+#include "runtime/key_codes.h"
+
 #include <Qt>
 
 class QKeyEvent;
 
 namespace forms::vk {
 
-constexpr int Back = 8, Tab = 9, Return = 13, Shift = 16, Control = 17, Menu = 18,
-              Escape = 27, Space = 32, PageUp = 33, PageDown = 34, End = 35, Home = 36,
-              Left = 37, Up = 38, Right = 39, Down = 40, Insert = 45, Delete = 46,
-              Numpad0 = 96, Multiply = 106, Add = 107, Separator = 108, Subtract = 109,
-              Decimal = 110, Divide = 111, F1 = 112,
-              PadEqual = 146;   // "=" of keypads that have one
+// The key codes of runtime/key_codes.h.
+using runtime::vk::Back, runtime::vk::Tab, runtime::vk::Return, runtime::vk::Shift,
+    runtime::vk::Control, runtime::vk::Menu, runtime::vk::Escape, runtime::vk::Space,
+    runtime::vk::PageUp, runtime::vk::PageDown, runtime::vk::End, runtime::vk::Home,
+    runtime::vk::Left, runtime::vk::Up, runtime::vk::Right, runtime::vk::Down,
+    runtime::vk::Insert, runtime::vk::Delete, runtime::vk::Numpad0, runtime::vk::Numpad9,
+    runtime::vk::Multiply, runtime::vk::Add, runtime::vk::Separator, runtime::vk::Subtract,
+    runtime::vk::Decimal, runtime::vk::Divide, runtime::vk::F1, runtime::vk::PadEqual;
 
 // Shift-state bits of KeyDown and MouseDown: 1 Shift, 2 Ctrl, 4 Alt.
 constexpr int ShiftMask = 1, CtrlMask = 2, AltMask = 4;

@@ -6,6 +6,7 @@
 #include <QGuiApplication>
 #include <QTimer>
 #include <algorithm>
+#include <utility>
 
 namespace forms {
 
@@ -114,7 +115,9 @@ namespace {
 std::vector<ControlCore*> byTabIndex(const Form& f)
 {
     std::vector<ControlCore*> cs = f.controls();
-    std::stable_sort(cs.begin(), cs.end(), [](ControlCore* a, ControlCore* b) { return a->TabIndex() < b->TabIndex(); });
+    // Given TabIndex values first, then the built numbers.
+    const auto key = [](const ControlCore* c) { return std::pair(!c->tabIndexGiven(), c->TabIndex()); };
+    std::stable_sort(cs.begin(), cs.end(), [&key](ControlCore* a, ControlCore* b) { return key(a) < key(b); });
     return cs;
 }
 

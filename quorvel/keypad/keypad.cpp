@@ -1,6 +1,7 @@
 #include "quorvel/keypad/keypad.h"
 
 #include "runtime/format.h"
+#include "runtime/key_codes.h"
 #include "runtime/number_text.h"
 
 #include <cmath>
@@ -407,19 +408,20 @@ KeyOutcome Keypad::press(Key key)
 
 int commandForKeyCode(int keyCode)
 {
-    if (keyCode == 96)
+    namespace vk = runtime::vk;
+    if (keyCode == vk::Numpad0)
         return 10; // "0"
-    if (keyCode >= 97 && keyCode <= 105)
-        return keyCode - 96; // "1".."9"
+    if (keyCode > vk::Numpad0 && keyCode <= vk::Numpad9)
+        return keyCode - vk::Numpad0; // "1".."9"
     switch (keyCode) {
-    case 110: return 11; // "・"
-    case 107: return 13; // "＋"
-    case 109: return 15; // "－"
-    case 106: return 16; // "×"
-    case 111: return 17; // "÷"
-    case 146: return 14; // "＝" of keypads that have one
-    case 13: return 14;  // Enter
-    case 36: return 26;  // Home: "AC"
+    case vk::Decimal: return 11;  // "・"
+    case vk::Add: return 13;      // "＋"
+    case vk::Subtract: return 15; // "－"
+    case vk::Multiply: return 16; // "×"
+    case vk::Divide: return 17;   // "÷"
+    case vk::PadEqual: return 14; // "＝" of keypads that have one
+    case vk::Return: return 14;   // Enter
+    case vk::Home: return 26;     // Home: "AC"
     default: return 0;
     }
 }

@@ -1,5 +1,6 @@
 #include "quorvel/keypad/window_file.h"
 
+#include "forms/units.h"
 #include "quorvel/shared.h"
 #include "runtime/safe_save.h"
 #include "runtime/seqfile.h"
@@ -13,7 +14,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr double kTwipsPerPixel = 15;
 // Window coordinates of the X protocol are 16-bit.
 constexpr double kMaxPixel = 32767;
 
@@ -37,7 +37,7 @@ fs::path ProgramPlace::windowFileToRead() const { return readPath(kFileName); }
 
 bool usablePosition(double twips)
 {
-    return std::isfinite(twips) && std::fabs(std::round(twips / kTwipsPerPixel)) <= kMaxPixel;
+    return std::isfinite(twips) && std::fabs(std::round(twips / forms::TwipsPerPixel)) <= kMaxPixel;
 }
 
 bool ReadWindowFile(Shared& shared, const fs::path& file)

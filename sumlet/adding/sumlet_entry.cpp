@@ -2,6 +2,7 @@
 #include "sumlet/adding/sumlet_form.h"
 
 #include "forms/formatted.h"
+#include "forms/grid_rows.h"
 #include "runtime/format.h"
 #include "sumlet/adding/entry_line.h"
 #include "sumlet/adding/tape.h"
@@ -86,15 +87,7 @@ void SUMLET::M41_Click() { copyTape(); }
 
 void SUMLET::copyTape()
 {
-    services().ClipboardClear();
-    const int last = std::min(tape().EntryCount, G.Rows() - 1);
-    G.setRow(0);
-    G.setCol(0);
-    G.setRowSel(last);
-    G.setColSel(G.Cols() - 1);
-    services().ClipboardSetText(G.Clip());
-    G.setRow(1);
-    G.setCol(1);
+    forms::copyGridRows(G, services(), std::min(tape().EntryCount, G.Rows() - 1));
 }
 
 } // namespace sumlet

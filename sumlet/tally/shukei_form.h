@@ -1,4 +1,5 @@
-// SHUKEI: the tally form. One class; its handlers live in tally/entry (set-up,
+// SHUKEI: the tally form. One class; its controls are built in
+// shukei_form.cpp beside this header, its handlers live in tally/entry (set-up,
 // period, entry line, months, reset and return), tally/results (compute,
 // result grids, tally files, main toolbar) and tally/print (prints).
 #pragma once
@@ -128,6 +129,7 @@ private:
     void Combo1_KeyPress(int& KeyAscii);
     void chooseKey(bool byEnter);
     void Command6_Click();
+    void setNoPeriod();
     void clearResultGrid(forms::FlexGrid& g);
     // Period.
     void Text1_KeyPress(int& KeyAscii);

@@ -2,7 +2,7 @@
 // program's windows activates it; a real message box closing does not.
 #include "forms/layer.h"
 #include "forms/testing/form_test.h"
-#include "qt_print.h"
+#include "support/qt_print.h"
 
 #include <QApplication>
 #include <QMessageBox>

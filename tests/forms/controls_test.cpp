@@ -2,7 +2,7 @@
 // geometry in twips, colours and fonts, common dialog.
 #include "forms/layer.h"
 #include "forms/testing/form_test.h"
-#include "qt_print.h"
+#include "support/qt_print.h"
 
 #include <QFontInfo>
 #include <QMenuBar>

@@ -3,7 +3,7 @@
 // FORMS_DEMO_HOLD_MS=<ms> keeps the window up (for a screen shot under Xvfb).
 #include "forms/layer.h"
 #include "forms/testing/form_test.h"
-#include "qt_print.h"
+#include "support/qt_print.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -1,7 +1,7 @@
 // Drive and folder lists, and the errors of folders that cannot be opened.
 #include "forms/layer.h"
 #include "forms/testing/form_test.h"
-#include "qt_print.h"
+#include "support/qt_print.h"
 
 #include <QDir>
 #include <QTextBrowser>

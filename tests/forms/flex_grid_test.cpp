@@ -1,7 +1,7 @@
 // FlexGrid: texts, Clip, current cell and selection, TopRow, widths, events.
 #include "forms/layer.h"
 #include "forms/testing/form_test.h"
-#include "qt_print.h"
+#include "support/qt_print.h"
 
 #include <QHeaderView>
 #include <QScrollBar>

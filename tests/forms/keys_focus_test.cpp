@@ -2,7 +2,7 @@
 // Enter/Space on buttons, menu shortcuts before a text box's editing keys.
 #include "forms/layer.h"
 #include "forms/testing/form_test.h"
-#include "qt_print.h"
+#include "support/qt_print.h"
 
 #include <QApplication>
 #include <QRegularExpression>
@@ -182,6 +182,32 @@ TEST_F(KeysTest, TabFollowsTabIndexAndRaisesFocusEvents)
     QTest::keyClick(&f->Command1, Qt::Key_Tab);
     EXPECT_EQ(f->ActiveControl(), &f->Text2);
     EXPECT_EQ(f->log, QStringList({"Lost1", "Got2"}));   // no KeyDown for Tab
+}
+
+// Two buttons, then a text box that is given a TabIndex.
+class BuiltOrderForm : public forms::Form {
+public:
+    explicit BuiltOrderForm(forms::Program& p) : Form(p, "BUILT") { Text1.setTabIndex(5); }
+    forms::CommandButton Command1{this, "Command1"};
+    forms::CommandButton Command2{this, "Command2"};
+    forms::TextBox Text1{this, "Text1"};
+};
+
+TEST_F(KeysTest, EachFormNumbersItsOwnControlsAndGivenIndexesComeFirst)
+{
+    // Built after KeyForm, this form still numbers its controls from 0.
+    forms::FormSlot<BuiltOrderForm> g{p, [this] { return std::make_unique<BuiltOrderForm>(p); }};
+    g.Show();
+    EXPECT_EQ(g->Command1.TabIndex(), 0);
+    EXPECT_EQ(g->Command2.TabIndex(), 1);
+    EXPECT_EQ(g->Text1.TabIndex(), 5);
+    // The given index goes first and takes the focus; the others follow as built.
+    EXPECT_EQ(g->ActiveControl(), &g->Text1);
+    QApplication::setActiveWindow(g.get());
+    QTest::keyClick(&g->Text1, Qt::Key_Tab);
+    EXPECT_EQ(g->ActiveControl(), &g->Command1);
+    QTest::keyClick(&g->Command1, Qt::Key_Tab);
+    EXPECT_EQ(g->ActiveControl(), &g->Command2);
 }
 
 TEST_F(KeysTest, WarningBeepsShowsCheckBoxAndRefocuses)

@@ -1,7 +1,7 @@
 // Form lifecycle: Load/Show/ShowModal/Hide/Unload/End and when Form_Activate fires.
 #include "forms/layer.h"
 #include "forms/testing/form_test.h"
-#include "qt_print.h"
+#include "support/qt_print.h"
 
 #include <QMenu>
 #include <QMessageBox>

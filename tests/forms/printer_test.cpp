@@ -2,8 +2,8 @@
 // leave no empty sheet, outcomes, and a rendered PDF's text.
 #include "forms/layer.h"
 #include "forms/testing/form_test.h"
-#include "qt_print.h"
 #include "support/print_text.h"
+#include "support/qt_print.h"
 
 #include <QDir>
 #include <QFile>

@@ -6,7 +6,7 @@
 
 #include "forms/qt_services.h"
 #include "forms/testing/driver.h"
-#include "forms/qt_print.h"
+#include "support/qt_print.h"
 #include "forms/units.h"
 #include "quorvel/formula/suusiki_form.h"
 #include "quorvel/keypad/quorvel_form.h"

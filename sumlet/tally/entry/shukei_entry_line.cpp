@@ -3,6 +3,7 @@
 
 #include "forms/formatted.h"
 #include "runtime/format.h"
+#include "runtime/key_codes.h"
 #include "runtime/number_text.h"
 #include "sumlet/program.h"
 #include "sumlet/tally/engine/tally_data.h"
@@ -16,7 +17,6 @@ using forms::formatted;
 namespace {
 
 constexpr int VisibleRows = 10;
-constexpr int KeyLeft = 37, KeyUp = 38, KeyRight = 39, KeyDown = 40;
 
 double lineTop(double onScreen) { return onScreen * 240 + 660; }
 
@@ -58,10 +58,10 @@ void SHUKEI::lineUp()
 void SHUKEI::Text3_KeyDown(int KeyCode, int)
 {
     switch (KeyCode) {
-    case KeyUp: Text3.setText(QString()); lineUp(); break;
-    case KeyDown: Text3.setText(QString()); lineDown(true); break;
-    case KeyRight: Text3.setText(QString()); Text4.SetFocus(); break;
-    case KeyLeft: Text3.setText(QString()); lineUp(); Text5.SetFocus(); break;
+    case runtime::vk::Up: Text3.setText(QString()); lineUp(); break;
+    case runtime::vk::Down: Text3.setText(QString()); lineDown(true); break;
+    case runtime::vk::Right: Text3.setText(QString()); Text4.SetFocus(); break;
+    case runtime::vk::Left: Text3.setText(QString()); lineUp(); Text5.SetFocus(); break;
     default: break;
     }
 }
@@ -69,10 +69,10 @@ void SHUKEI::Text3_KeyDown(int KeyCode, int)
 void SHUKEI::Text4_KeyDown(int KeyCode, int)
 {
     switch (KeyCode) {
-    case KeyUp: Text4.setText(QString()); lineUp(); break;
-    case KeyDown: Text4.setText(QString()); lineDown(true); break;
-    case KeyRight: Text4.setText(QString()); Text5.SetFocus(); break;
-    case KeyLeft: Text4.setText(QString()); Text3.SetFocus(); break;
+    case runtime::vk::Up: Text4.setText(QString()); lineUp(); break;
+    case runtime::vk::Down: Text4.setText(QString()); lineDown(true); break;
+    case runtime::vk::Right: Text4.setText(QString()); Text5.SetFocus(); break;
+    case runtime::vk::Left: Text4.setText(QString()); Text3.SetFocus(); break;
     default: break;
     }
 }
@@ -81,10 +81,10 @@ void SHUKEI::Text4_KeyDown(int KeyCode, int)
 void SHUKEI::Text5_KeyDown(int KeyCode, int)
 {
     switch (KeyCode) {
-    case KeyUp: lineUp(); break;
-    case KeyDown: lineDown(true); break;
-    case KeyRight: lineDown(true); Text3.SetFocus(); break;
-    case KeyLeft: Text5.setText(QString()); Text4.SetFocus(); break;
+    case runtime::vk::Up: lineUp(); break;
+    case runtime::vk::Down: lineDown(true); break;
+    case runtime::vk::Right: lineDown(true); Text3.SetFocus(); break;
+    case runtime::vk::Left: Text5.setText(QString()); Text4.SetFocus(); break;
     default: break;
     }
 }

@@ -117,17 +117,23 @@ void SHUKEI::chooseKey(bool byEnter)
     Command6.SetFocus();
 }
 
+// No period: one month, numbered 0, shown as "** "; StartMonth keeps its value.
+void SHUKEI::setNoPeriod()
+{
+    TallyData& t = tally();
+    Label2.setCaption(NoPeriod);
+    Label3.setCaption(NoPeriod);
+    t.EndMonth = 0;
+    t.MonthCount = 1;
+    t.MonthNo.redim(1);
+    t.MonthNo.set(1, 0);
+}
+
 void SHUKEI::Command6_Click()
 {
     TallyData& t = tally();
-    if (t.MonthCount.num() == 0) {
-        Label2.setCaption(NoPeriod);
-        Label3.setCaption(NoPeriod);
-        t.EndMonth = 0;
-        t.MonthCount = 1;
-        t.MonthNo.redim(1);
-        t.MonthNo.set(1, 0);
-    }
+    if (t.MonthCount.num() == 0)
+        setNoPeriod();
     for (forms::TextBox* b : {&Text3, &Text4, &Text5})
         b->setEnabled(true);
     G1.setEnabled(true);
@@ -176,12 +182,7 @@ void SHUKEI::Text1_KeyPress(int& KeyAscii)
     }
     Text1.setText(QString());
     if (check == StartMonthCheck::NoPeriod) {
-        Label2.setCaption(NoPeriod);
-        Label3.setCaption(NoPeriod);
-        t.EndMonth = 0;
-        t.MonthCount = 1;
-        t.MonthNo.redim(1);
-        t.MonthNo.set(1, 0);
+        setNoPeriod();
         Combo1.SetFocus();
         return;
     }

@@ -1,6 +1,7 @@
 #include "sumlet/tally/print/ichiran_form.h"
 
 #include "forms/formatted.h"
+#include "forms/grid_rows.h"
 #include "runtime/format.h"
 #include "sumlet/program.h"
 #include "sumlet/shell/program_commands.h"
@@ -122,22 +123,11 @@ void ICHIRAN::G4_MouseDown(int Button, int Shift, double X, double Y)
         PopupMenu(M1);
 }
 
-void ICHIRAN::G4_SelChange()
-{
-    G4.setCol(0);
-    G4.setColSel(G4.Cols() - 1);
-}
+void ICHIRAN::G4_SelChange() { forms::selectWholeRows(G4); }
 
 void ICHIRAN::M11_Click()
 {
-    services().ClipboardClear();
-    G4.setRow(0);
-    G4.setCol(0);
-    G4.setRowSel(G4.Rows() - 1);
-    G4.setColSel(G4.Cols() - 1);
-    services().ClipboardSetText(G4.Clip());
-    G4.setRow(1);
-    G4.setCol(1);
+    forms::copyGridRows(G4, services(), G4.Rows() - 1);
 }
 
 // Back to the tally form, which keeps its data and shows month 1 again.

@@ -4,7 +4,6 @@
 
 #include "forms/flex_grid.h"
 #include "forms/formatted.h"
-#include "forms/services.h"
 #include "runtime/format.h"
 #include "sumlet/tally/engine/tally_rows.h"
 
@@ -33,20 +32,6 @@ void fillResultRows(forms::FlexGrid& g, const runtime::ValueArray& key, const ru
         g.setTextMatrix(r, 2, formatted(count.get(r), "0 "));
         g.setTextMatrix(r, 3, formatted(amount.get(r), "#,0 "));
     }
-}
-
-void copyWholeGrid(forms::FlexGrid& g, forms::Services& services)
-{
-    services.ClipboardClear();
-    g.setCol(0);
-    g.setRow(0);
-    g.setColSel(g.Cols() - 1);
-    g.setRowSel(g.Rows() - 1);
-    services.ClipboardSetText(g.Clip());
-    // A grid with its heading row only keeps the heading current.
-    if (g.Rows() > 1)
-        g.setRow(1);
-    g.setCol(1);
 }
 
 } // namespace sumlet

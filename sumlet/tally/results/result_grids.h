@@ -1,11 +1,10 @@
-// The result grids of the tally form: alignment, rows and copy.
+// The result grids of the tally form: alignment and rows.
 #pragma once
 
 #include "runtime/value.h"
 
 namespace forms {
 class FlexGrid;
-class Services;
 }
 
 namespace sumlet {
@@ -18,10 +17,5 @@ void alignResultGrid(forms::FlexGrid& g);
 // amount "#,0 " from element r of the arrays.
 void fillResultRows(forms::FlexGrid& g, const runtime::ValueArray& key, const runtime::ValueArray& count,
                     const runtime::ValueArray& amount, const runtime::Value& n);
-
-// Puts the whole grid, heading row and "NO" column included, on the
-// clipboard (TAB between cells, CR between rows), then makes row 1,
-// column 1 current when there is a row 1.
-void copyWholeGrid(forms::FlexGrid& g, forms::Services& services);
 
 } // namespace sumlet

@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "forms/formatted.h"
+#include "forms/grid_rows.h"
 #include "runtime/format.h"
 #include "runtime/safe_save.h"
 #include "sumlet/program.h"
@@ -117,20 +118,12 @@ void SHUKEI::G3_MouseDown(int Button, int, double, double)
 }
 
 // A selection always spans whole rows.
-void SHUKEI::G2_SelChange()
-{
-    G2.setCol(0);
-    G2.setColSel(G2.Cols() - 1);
-}
+void SHUKEI::G2_SelChange() { forms::selectWholeRows(G2); }
+void SHUKEI::G3_SelChange() { forms::selectWholeRows(G3); }
 
-void SHUKEI::G3_SelChange()
-{
-    G3.setCol(0);
-    G3.setColSel(G3.Cols() - 1);
-}
-
-void SHUKEI::MM11_Click() { copyWholeGrid(G2, services()); }
-void SHUKEI::MM21_Click() { copyWholeGrid(G3, services()); }
+// Copies the whole grid, whatever was selected.
+void SHUKEI::MM11_Click() { forms::copyGridRows(G2, services(), G2.Rows() - 1); }
+void SHUKEI::MM21_Click() { forms::copyGridRows(G3, services(), G3.Rows() - 1); }
 
 void SHUKEI::M2_Click() { LoadTallyFile(); }
 void SHUKEI::M3_Click() { SaveTallyFile(); }

@@ -1,5 +1,5 @@
 // A formula set rendered into a PDF by the real printer.
-#include "forms/qt_print.h"
+#include "support/qt_print.h"
 #include "forms/qt_services.h"
 #include "forms/testing/recording_services.h"
 #include "quorvel/formula/formula_print.h"

@@ -2,7 +2,7 @@
 // the keypad, with helpers for its files and its formula box.
 #pragma once
 
-#include "forms/qt_print.h"
+#include "support/qt_print.h"
 #include "forms/testing/form_test.h"
 #include "quorvel/formula/suusiki_form.h"
 #include "quorvel/keypad/quorvel_form.h"

@@ -2,7 +2,7 @@
 
 #include "sumlet/shared.h"
 #include "sumlet/tally/engine/tally_engine.h"
-#include "tally_reference.h"
+#include "support/tally_reference.h"
 
 using namespace tally_test;
 

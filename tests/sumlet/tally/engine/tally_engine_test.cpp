@@ -1,7 +1,7 @@
 #include <random>
 
 #include "sumlet/tally/engine/tally_engine.h"
-#include "tally_reference.h"
+#include "support/tally_reference.h"
 
 using namespace tally_test;
 

@@ -9,8 +9,8 @@
 
 #include "forms/qt_services.h"
 #include "forms/testing/driver.h"
-#include "forms/qt_print.h"
 #include "support/print_text.h"
+#include "support/qt_print.h"
 #include "support/sumlet_fixture.h"
 #include "sumlet/tally/engine/tally_engine.h"
 #include "sumlet/tally/print/ichiran_form.h"

@@ -14,7 +14,7 @@
 #include <QPoint>
 #include <QStringList>
 
-#include "sumlet/tally/engine/tally_reference.h"
+#include "support/tally_reference.h"
 #include "sumlet/tally/print/print_1_form.h"
 #include "sumlet/tally/results/tally_file.h"
 #include "sumlet/tally/shukei_form.h"
@@ -184,6 +184,8 @@ TEST_F(ResultsTest, ComputeShowsEachMonthAndThePeriodAndCopiesThem)
     rec.chooseInNextPopup(QStringLiteral("MM11"));
     clickCell(f.G2, 0, 1, Qt::RightButton);
     EXPECT_EQ(rec.clipboard(), clip({head}));
+    // With no row 1 the heading row stays current, in column 1.
+    EXPECT_EQ(QPoint(f.G2.Row(), f.G2.Col()), QPoint(0, 1));
 }
 
 TEST_F(ResultsTest, GridsMatchSumsPerKeyOverRandomMonths)

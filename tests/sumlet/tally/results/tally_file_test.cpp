@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "sumlet/tally/results/tally_file.h"
-#include "sumlet/tally/engine/tally_reference.h"
+#include "support/tally_reference.h"
 
 namespace {
 
