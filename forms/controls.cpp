@@ -7,8 +7,8 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QToolTip>
 #include <QStyle>
+#include <QToolTip>
 #include <algorithm>
 #include <cmath>
 
