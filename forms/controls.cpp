@@ -8,6 +8,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyle>
+#include <QToolTip>
 #include <algorithm>
 #include <cmath>
 
@@ -149,7 +150,24 @@ QRect Label::numberRect() const
     return contentsRect().adjusted(indent, 0, -indent, 0);
 }
 
-QFont Label::drawnFont() const { return fittedFont(font(), text(), numberRect().width(), this); }
+FittedText Label::drawnNumber() const { return fittedText(font(), text(), numberRect().width(), this); }
+
+QString Label::numberToolTip() const
+{
+    return drawnNumber().reduced ? forms::numberToolTip(font(), text()) : QString();
+}
+
+bool Label::event(QEvent* e)
+{
+    if (e->type() == QEvent::ToolTip && toolTip().isEmpty()) {
+        const QString tip = numberToolTip();
+        if (!tip.isEmpty()) {
+            QToolTip::showText(static_cast<QHelpEvent*>(e)->globalPos(), tip, this, rect());
+            return true;
+        }
+    }
+    return QLabel::event(e);
+}
 
 void Label::paintEvent(QPaintEvent* e)
 {
@@ -158,10 +176,13 @@ void Label::paintEvent(QPaintEvent* e)
         return;
     }
     QFrame::paintEvent(e);
+    const FittedText drawn = drawnNumber();
+    // Text at the top: a smaller size moves down onto the full size's baseline.
+    const int down = QFontMetrics(font(), this).ascent() - QFontMetrics(drawn.font, this).ascent();
     QPainter p(this);
-    p.setFont(drawnFont());
-    style()->drawItemText(&p, numberRect(), int(QLabel::alignment()) | Qt::TextSingleLine, palette(), isEnabled(),
-                          text(), foregroundRole());
+    p.setFont(drawn.font);
+    style()->drawItemText(&p, numberRect().translated(0, down), int(QLabel::alignment()) | Qt::TextSingleLine,
+                          palette(), isEnabled(), drawn.text, foregroundRole());
 }
 
 void Label::mouseReleaseEvent(QMouseEvent* e)

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "forms/control.h"
+#include "forms/units.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -48,11 +49,15 @@ public:
     // Back colour set -> opaque; otherwise the container shows through.
     bool canTakeFocus() const override { return false; }
     std::function<void()> Click;
-    // A caption that is one number is drawn on one line, whole: in a smaller
-    // size of the label's font where it does not fit (drawnFont), never cut.
+    // A caption that is one number is drawn on one line in numberRect, as
+    // fittedText gives it, on the baseline it has in the label's own font.
+    // Drawn reduced, its whole text is the label's tool tip unless one is set.
     QRect numberRect() const;
-    QFont drawnFont() const;
+    FittedText drawnNumber() const;
+    QFont drawnFont() const { return drawnNumber().font; }
+    QString numberToolTip() const;
 protected:
+    bool event(QEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
     void paintEvent(QPaintEvent* e) override;
 private:

@@ -3,148 +3,21 @@
 #include "forms/keys.h"
 #include "forms/units.h"
 
+#include <QCoreApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QPointer>
+#include <QProxyStyle>
 #include <QScrollBar>
+#include <QHelpEvent>
 #include <QStyledItemDelegate>
+#include <QToolTip>
 #include <algorithm>
 #include <utility>
 
 namespace forms {
-
-namespace {
-
-Qt::Alignment alignmentOf(int a, const QString& text)
-{
-    if (a == 9 || a < 0 || a > 9) {
-        QString t = text.trimmed();
-        t.remove(QChar(','));
-        bool number = false;
-        t.toDouble(&number);
-        return (number ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter;
-    }
-    Qt::Alignment h = a <= 2 ? Qt::AlignLeft : a <= 5 ? Qt::AlignHCenter : Qt::AlignRight;
-    Qt::Alignment v = a % 3 == 0 ? Qt::AlignTop : a % 3 == 1 ? Qt::AlignVCenter : Qt::AlignBottom;
-    return h | v;
-}
-
-const QString emptyText;
-
-} // namespace
-
-// ---- model ----------------------------------------------------------------
-
-FlexGridModel::FlexGridModel(QObject* parent) : QAbstractTableModel(parent) {}
-
-int FlexGridModel::rowCount(const QModelIndex& p) const { return p.isValid() ? 0 : rows_; }
-int FlexGridModel::columnCount(const QModelIndex& p) const { return p.isValid() ? 0 : cols_; }
-
-const QString& FlexGridModel::cell(int r, int c) const
-{
-    if (r < 0 || c < 0 || r >= rows_ || c >= cols_) return emptyText;
-    return cells_[size_t(r) * size_t(cols_) + size_t(c)];
-}
-
-Qt::Alignment FlexGridModel::alignmentFor(int r, int c) const
-{
-    const bool fixed = r == 0 || c == 0;
-    const int a = fixed ? fixedAlignment(c) : colAlignment(c);
-    return alignmentOf(a, cell(r, c));
-}
-
-QVariant FlexGridModel::data(const QModelIndex& i, int role) const
-{
-    if (!i.isValid()) return {};
-    if (role == Qt::DisplayRole || role == Qt::AccessibleTextRole) return cell(i.row(), i.column());
-    if (role == Qt::TextAlignmentRole) return int(alignmentFor(i.row(), i.column()));
-    return {};
-}
-
-QVariant FlexGridModel::headerData(int section, Qt::Orientation o, int role) const
-{
-    const int r = o == Qt::Horizontal ? 0 : section;
-    const int c = o == Qt::Horizontal ? section : 0;
-    if (role == Qt::DisplayRole) return cell(r, c);
-    if (role == Qt::TextAlignmentRole) return int(alignmentFor(r, c));
-    return {};
-}
-
-void FlexGridModel::resize(int rows, int cols)
-{
-    rows = std::max(rows, 0);
-    cols = std::max(cols, 0);
-    if (cols != cols_) {
-        std::vector<QString> next(size_t(rows_) * size_t(cols));
-        for (int r = 0; r < rows_; ++r)
-            for (int c = 0; c < std::min(cols, cols_); ++c)
-                next[size_t(r) * size_t(cols) + size_t(c)] = std::move(cells_[size_t(r) * size_t(cols_) + size_t(c)]);
-        if (cols > cols_) {
-            beginInsertColumns(QModelIndex(), cols_, cols - 1);
-            cells_ = std::move(next);
-            cols_ = cols;
-            colAlign_.resize(size_t(cols), 9);
-            fixedAlign_.resize(size_t(cols), 9);
-            endInsertColumns();
-        } else {
-            beginRemoveColumns(QModelIndex(), cols, cols_ - 1);
-            cells_ = std::move(next);
-            cols_ = cols;
-            colAlign_.resize(size_t(cols));
-            fixedAlign_.resize(size_t(cols));
-            endRemoveColumns();
-        }
-    }
-    if (rows > rows_) {
-        beginInsertRows(QModelIndex(), rows_, rows - 1);
-        cells_.resize(size_t(rows) * size_t(cols_));
-        rows_ = rows;
-        endInsertRows();
-    } else if (rows < rows_) {
-        beginRemoveRows(QModelIndex(), rows, rows_ - 1);
-        cells_.resize(size_t(rows) * size_t(cols_));
-        rows_ = rows;
-        endRemoveRows();
-    }
-}
-
-void FlexGridModel::setCell(int r, int c, const QString& t)
-{
-    QString& s = cells_[size_t(r) * size_t(cols_) + size_t(c)];
-    if (s == t) return;
-    s = t;
-    if (r == 0) emit headerDataChanged(Qt::Horizontal, c, c);
-    if (c == 0) emit headerDataChanged(Qt::Vertical, r, r);
-    const QModelIndex i = index(r, c);
-    emit dataChanged(i, i, {Qt::DisplayRole});
-}
-
-void FlexGridModel::clearTexts()
-{
-    for (QString& s : cells_) s.clear();
-    if (rows_ > 0 && cols_ > 0) {
-        emit dataChanged(index(0, 0), index(rows_ - 1, cols_ - 1));
-        emit headerDataChanged(Qt::Horizontal, 0, cols_ - 1);
-        emit headerDataChanged(Qt::Vertical, 0, rows_ - 1);
-    }
-}
-
-void FlexGridModel::setColAlignment(int c, int a)
-{
-    colAlign_[size_t(c)] = a;
-    if (rows_ > 0) emit dataChanged(index(0, c), index(rows_ - 1, c), {Qt::TextAlignmentRole});
-}
-
-void FlexGridModel::setFixedAlignment(int c, int a)
-{
-    fixedAlign_[size_t(c)] = a;
-    emit headerDataChanged(Qt::Horizontal, c, c);
-    if (c == 0 && rows_ > 0) emit headerDataChanged(Qt::Vertical, 0, rows_ - 1);
-}
-
-int FlexGridModel::colAlignment(int c) const { return c >= 0 && c < cols_ ? colAlign_[size_t(c)] : 9; }
-int FlexGridModel::fixedAlignment(int c) const { return c >= 0 && c < cols_ ? fixedAlign_[size_t(c)] : 9; }
 
 // ---- delegate: selection drawn from the grid's own Row/Col/RowSel/ColSel ----
 
@@ -165,15 +38,60 @@ protected:
         }
         if (current && grid_->hasFocus()) opt->state |= QStyle::State_HasFocus;
         if (isNumberText(opt->text)) {
-            opt->font = grid_->cellFont(r, c);
+            const FittedText drawn = grid_->drawnCell(r, c);
+            opt->font = drawn.font;
+            opt->text = drawn.text;
             opt->fontMetrics = QFontMetrics(opt->font, grid_);
             opt->textElideMode = Qt::ElideNone;
         }
     }
 
+    bool helpEvent(QHelpEvent* e, QAbstractItemView* view, const QStyleOptionViewItem& opt,
+                   const QModelIndex& index) override
+    {
+        if (e->type() == QEvent::ToolTip && index.isValid()) {
+            const QString tip = grid_->cellToolTip(index.row(), index.column());
+            if (!tip.isEmpty()) {
+                QToolTip::showText(e->globalPos(), tip, view->viewport(), view->visualRect(index));
+                return true;
+            }
+        }
+        return QStyledItemDelegate::helpEvent(e, view, opt, index);
+    }
+
 private:
     FlexGrid* grid_;
 };
+
+// ---- heading row: captions use the whole width of their column ------------
+
+namespace {
+
+class HeadingStyle : public QProxyStyle {
+public:
+    QRect subElementRect(SubElement e, const QStyleOption* o, const QWidget* w) const override
+    {
+        QRect r = QProxyStyle::subElementRect(e, o, w);
+        if (e == SE_HeaderLabel && o) {
+            r.setLeft(o->rect.left());
+            r.setRight(o->rect.right());
+        }
+        return r;
+    }
+};
+
+// One for all grids, built on first use.
+QStyle* headingStyle()
+{
+    static QPointer<HeadingStyle> style;
+    if (!style) {
+        style = new HeadingStyle;
+        style->setParent(QCoreApplication::instance());
+    }
+    return style;
+}
+
+} // namespace
 
 // ---- FlexGrid -------------------------------------------------------------
 
@@ -197,6 +115,7 @@ FlexGrid::FlexGrid(QWidget* parent, const char* name) : QTableView(host(parent))
         h->viewport()->installEventFilter(this);
     }
     horizontalHeader()->setStretchLastSection(false);
+    horizontalHeader()->setStyle(headingStyle());
     corner_ = new QLabel(this);
     corner_->setFrameShape(QFrame::Panel);
     corner_->setFrameShadow(QFrame::Raised);
@@ -264,7 +183,15 @@ int FlexGrid::cellTextRoom(int c) const
     return columnWidth(c) - (showGrid() ? 1 : 0) - 2 * margin;
 }
 
-QFont FlexGrid::cellFont(int r, int c) const { return fittedFont(font(), model_.cell(r, c), cellTextRoom(c), this); }
+FittedText FlexGrid::drawnCell(int r, int c) const
+{
+    return fittedText(font(), model_.cell(r, c), cellTextRoom(c), this);
+}
+
+QString FlexGrid::cellToolTip(int r, int c) const
+{
+    return drawnCell(r, c).reduced ? numberToolTip(font(), model_.cell(r, c)) : QString();
+}
 
 void FlexGrid::checkCell(int r, int c) const
 {
@@ -363,7 +290,7 @@ void FlexGrid::updateGeometries()
         corner_->setGeometry(frameWidth(), frameWidth(), w, h);
         corner_->setVisible(w > 0 && h > 0);
         const int a = model_.fixedAlignment(0);
-        corner_->setAlignment(alignmentOf(a, model_.cell(0, 0)));
+        corner_->setAlignment(FlexGridModel::alignmentOf(a, model_.cell(0, 0)));
     }
     if (isVisible() && viewport()->height() > 0) topRow_ = std::min(topRow_, maxTopRow());
     applyTopRow();

@@ -8,6 +8,7 @@
 #pragma once
 
 #include "forms/control.h"
+#include "forms/units.h"
 
 #include <QAbstractTableModel>
 #include <QTableView>
@@ -38,6 +39,8 @@ public:
     int fixedAlignment(int c) const;
     int rows() const { return rows_; }
     int cols() const { return cols_; }
+    // Alignment 0-9 as Qt flags; 9 (general) puts a number right, other texts left.
+    static Qt::Alignment alignmentOf(int a, const QString& text);
 
 private:
     Qt::Alignment alignmentFor(int r, int c) const;
@@ -104,10 +107,13 @@ public:
     std::function<void(int Button, int Shift, double X, double Y)> MouseDown;   // X, Y twips
     std::function<void()> SelChange;
 
-    // A number in a cell is drawn whole on one line: in a smaller size of the
-    // grid's font where it is wider than the room for text in its column.
+    // A number in a cell is drawn on one line as fittedText gives it for the
+    // room for text in its column. Drawn reduced, its whole text is the
+    // cell's tool tip.
     int cellTextRoom(int c) const;
-    QFont cellFont(int r, int c) const;
+    FittedText drawnCell(int r, int c) const;
+    QFont cellFont(int r, int c) const { return drawnCell(r, c).font; }
+    QString cellToolTip(int r, int c) const;
 
     // Where cell (r, c) is drawn, in the view's viewport / in widget pixels.
     QRect cellRect(int r, int c) const;

@@ -87,15 +87,34 @@ bool isNumberText(const QString& text)
     return digits && i == n;
 }
 
-QFont fittedFont(const QFont& base, const QString& text, int width, const QPaintDevice* device)
+namespace {
+
+// As much of both ends of `text` as fits in `width` pixels around "…" (the
+// right end gets the odd character).
+QString elidedInTheMiddle(const QString& text, double width, const QFontMetricsF& fm)
+{
+    QString out;
+    for (qsizetype keep = text.size() - 1; keep >= 0; --keep) {
+        const qsizetype left = keep / 2;
+        out = text.left(left) + QChar(0x2026) + text.right(keep - left);
+        if (fm.horizontalAdvance(out) <= width) break;
+    }
+    return out;
+}
+
+} // namespace
+
+FittedText fittedText(const QFont& base, const QString& text, int width, const QPaintDevice* device)
 {
     auto advance = [&](const QFont& f) { return QFontMetricsF(f, device).horizontalAdvance(text); };
+    if (width <= 0 || !isNumberText(text)) return {base, text, false};
     const double full = advance(base);
-    if (!isNumberText(text) || full <= width || width <= 0) return base;
+    if (full <= width) return {base, text, false};
     // Sizes in steps of a quarter point (a pixel where the font is set in pixels).
     const bool points = base.pointSizeF() > 0;
     const double step = points ? 0.25 : 1.0;
     const double from = points ? base.pointSizeF() : double(base.pixelSize());
+    const double least = std::min(std::ceil(from * 2 / 3 / step - 1e-9) * step, from);
     auto sized = [&](double s) {
         QFont f = base;
         if (points) f.setPointSizeF(s);
@@ -103,11 +122,26 @@ QFont fittedFont(const QFont& base, const QString& text, int width, const QPaint
         return f;
     };
     // From the proportional estimate down to a size that fits, then up to
-    // the largest that still does.
-    double s = std::clamp(std::floor(from * width / full / step) * step, step, from - step);
-    while (s > step && advance(sized(s)) > width) s -= step;
+    // the largest that still does; never below the least size.
+    double s = std::clamp(std::floor(from * width / full / step) * step, least, std::max(least, from - step));
+    while (s > least && advance(sized(s)) > width) s -= step;
     while (s + step < from && advance(sized(s + step)) <= width) s += step;
-    return sized(s);
+    const QFont f = sized(s);
+    if (advance(f) <= width) return {f, text, true};
+    // In the least size the blanks around the number go first, then its middle.
+    const QFontMetricsF fm(f, device);
+    const QString digits = text.trimmed();
+    if (fm.horizontalAdvance(digits) <= width) return {f, digits, true};
+    return {f, elidedInTheMiddle(digits, width, fm), true};
+}
+
+QString numberToolTip(const QFont& base, const QString& text)
+{
+    const QString size = base.pointSizeF() > 0 ? QString::number(base.pointSizeF()) + QStringLiteral("pt")
+                                               : QString::number(base.pixelSize()) + QStringLiteral("px");
+    return QStringLiteral("<span style=\"white-space:pre; font-family:'%1'; font-size:%2; font-weight:%3\">%4</span>")
+        .arg(base.family().toHtmlEscaped(), size, base.bold() ? QStringLiteral("bold") : QStringLiteral("normal"),
+             text.trimmed().toHtmlEscaped());
 }
 
 } // namespace forms

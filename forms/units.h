@@ -39,9 +39,21 @@ QString displayText(const QString& caption);
 // separators and one point, blanks. Captions and guide texts are not.
 bool isNumberText(const QString& text);
 
-// The font a text is drawn in: `base`, unless the text is a number wider
-// than `width` pixels on `device`; then the largest smaller size of the same
-// font in which it fits.
-QFont fittedFont(const QFont& base, const QString& text, int width, const QPaintDevice* device);
+// How a text is drawn in `width` pixels on `device`. A text that is no
+// number, or fits, is drawn as it is in `base`. A wider number is drawn in
+// the largest smaller size of the same font (quarter points; pixels for a
+// font set in pixels) in which it fits, but no smaller than two thirds of
+// `base`; where even that size is too small, it is drawn in that size
+// without the blanks around it and, where still too wide, with its middle
+// left out ("4901…67894").
+struct FittedText {
+    QFont font;
+    QString text;
+    bool reduced = false;   // smaller than `base`, or elided
+};
+FittedText fittedText(const QFont& base, const QString& text, int width, const QPaintDevice* device);
+
+// The tool tip of a number drawn reduced: its whole text in `base` (rich text).
+QString numberToolTip(const QFont& base, const QString& text);
 
 } // namespace forms
