@@ -7,6 +7,8 @@
 
 #include "runtime/format.h"
 
+#include "fuzz/fuzz_checks.h"
+
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
@@ -14,32 +16,8 @@
 #include <string>
 #include <string_view>
 
-namespace {
-
-void require(bool ok)
-{
-    if (!ok)
-        std::abort();
-}
-
-std::string lowered(std::string_view text)
-{
-    std::string out(text);
-    for (char& c : out)
-        if (c >= 'A' && c <= 'Z')
-            c = static_cast<char>(c - 'A' + 'a');
-    return out;
-}
-
-// "1.#INF", "1.#QNAN" and their printf forms.
-bool holdsNonFinite(std::string_view text)
-{
-    const std::string t = lowered(text);
-    return t.find('#') != std::string::npos || t.find("inf") != std::string::npos
-           || t.find("nan") != std::string::npos;
-}
-
-} // namespace
+using fuzz::holdsNonFinite;
+using fuzz::require;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {

@@ -6,6 +6,8 @@
 #include "quorvel/formula/evaluator.h"
 #include "runtime/format.h"
 
+#include "fuzz/fuzz_checks.h"
+
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
@@ -17,11 +19,7 @@ using namespace quorvel::formula;
 
 namespace {
 
-void require(bool ok)
-{
-    if (!ok)
-        std::abort();
-}
+using fuzz::require;
 
 bool isMessage(std::string_view m)
 {

@@ -7,6 +7,8 @@
 // or of a value that is not a number that the file did not hold.
 #include "quorvel/formula/formula_lines.h"
 
+#include "fuzz/fuzz_checks.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -15,20 +17,8 @@
 
 namespace {
 
-void require(bool ok)
-{
-    if (!ok)
-        std::abort();
-}
-
-std::string lowered(std::string_view text)
-{
-    std::string out(text);
-    for (char& c : out)
-        if (c >= 'A' && c <= 'Z')
-            c = static_cast<char>(c - 'A' + 'a');
-    return out;
-}
+using fuzz::lowered;
+using fuzz::require;
 
 void requireWellFormed(const quorvel::FormulaLineSet& lines, std::string_view bytes)
 {

@@ -5,6 +5,8 @@
 #include "sumlet/tally/engine/tally_engine.h"
 #include "sumlet/tally/results/tally_file.h"
 
+#include "fuzz/fuzz_checks.h"
+
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
@@ -13,11 +15,7 @@
 
 namespace {
 
-void require(bool ok)
-{
-    if (!ok)
-        std::abort();
-}
+using fuzz::require;
 
 sumlet::TallyFileContents writtenAndReadBack(const sumlet::TallyFileContents& c)
 {
