@@ -135,7 +135,13 @@ protected:
 
 private:
     friend class FlexGridDelegate;
+    // Subscripts out of range throw 381; a Row or Col value out of range 30009 / 30010.
     void checkCell(int r, int c) const;
+    void checkColumn(int c) const;
+    void checkRowValue(int r) const;
+    void checkColValue(int c) const;
+    // Takes the focus and raises MouseDown for a press at p (widget pixels); the button's number.
+    int mouseDown(const QMouseEvent& e, const QPoint& p);
     void applySize();
     void applyTopRow();
     void startWithWholeCells();

@@ -9,6 +9,7 @@
 #include <QWheelEvent>
 
 #include <functional>
+#include <utility>
 
 namespace {
 
@@ -24,10 +25,14 @@ public:
         G.setCols(3);
         G.SelChange = [this] { log << QStringLiteral("Sel %1,%2-%3,%4").arg(G.Row()).arg(G.Col()).arg(G.RowSel()).arg(G.ColSel()); };
         G.Click = [this] { log << "Click"; };
-        G.MouseDown = [this](int b, int s, double, double) { log << QStringLiteral("Down %1/%2").arg(b).arg(s); };
+        G.MouseDown = [this](int b, int s, double x, double y) {
+            log << QStringLiteral("Down %1/%2").arg(b).arg(s);
+            downAt = {x, y};
+        };
     }
     forms::FlexGrid G{this, "G"};
     QStringList log;
+    std::pair<double, double> downAt{-1, -1};   // X, Y of the last MouseDown
 };
 
 class GridTest : public forms::testing::SingleFormTest<GridForm> {
@@ -97,6 +102,45 @@ TEST_F(GridTest, SettingRowOrColCollapsesTheSelection)
     EXPECT_THROW(g().TextMatrix(0, 4), forms::FormsError);
 }
 
+TEST_F(GridTest, OutOfRangeValuesRaiseTheirNumbers)
+{
+    fill(4, 3);
+    forms::FlexGrid& grid = g();
+    struct Case { const char* what; std::function<void()> call; int number; };
+    const Case cases[] = {
+        {"setRow(4)", [&] { grid.setRow(4); }, 30009},
+        {"setRow(-1)", [&] { grid.setRow(-1); }, 30009},
+        {"setRowSel(4)", [&] { grid.setRowSel(4); }, 30009},
+        {"setTopRow(-1)", [&] { grid.setTopRow(-1); }, 30009},
+        {"setCol(3)", [&] { grid.setCol(3); }, 30010},
+        {"setColSel(-1)", [&] { grid.setColSel(-1); }, 30010},
+        {"setCols(0)", [&] { grid.setCols(0); }, 30010},
+        {"TextMatrix(4, 0)", [&] { grid.TextMatrix(4, 0); }, 381},
+        {"setTextMatrix(0, 3)", [&] { grid.setTextMatrix(0, 3, "x"); }, 381},
+        {"setColWidth(3)", [&] { grid.setColWidth(3, 100); }, 381},
+        {"ColWidth(-1)", [&] { grid.ColWidth(-1); }, 381},
+        {"setColAlignment(3)", [&] { grid.setColAlignment(3, 4); }, 381},
+        {"setFixedAlignment(-1)", [&] { grid.setFixedAlignment(-1, 4); }, 381},
+    };
+    for (const Case& c : cases) {
+        int number = 0;
+        try {
+            c.call();
+        } catch (const forms::FormsError& e) {
+            number = e.Number();
+        }
+        EXPECT_EQ(number, c.number) << c.what;
+    }
+    // The last index of each is in range; nothing moved.
+    grid.setRow(3);
+    grid.setCol(2);
+    grid.setColWidth(2, 600);
+    EXPECT_EQ(grid.ColWidth(2), 600);
+    EXPECT_EQ(grid.Rows(), 4);
+    EXPECT_EQ(grid.Cols(), 3);
+    EXPECT_EQ(grid.TextMatrix(3, 2), "3.2");
+}
+
 TEST_F(GridTest, UserSelectionRaisesEventsInOrder)
 {
     fill(5, 4);
@@ -118,6 +162,27 @@ TEST_F(GridTest, UserSelectionRaisesEventsInOrder)
     forms::testing::clickCell(g(), 0, 2, Qt::RightButton);
     forms::testing::clickCell(g(), 0, 0);
     EXPECT_EQ(f->log, QStringList({"Down 2/0", "Down 1/0", "Click"}));
+    // Middle button and Shift, on a data cell, the heading row and the fixed
+    // column: button 4 and the pressed point in the grid's twips.
+    struct Press { int row, col; Qt::MouseButton button; Qt::KeyboardModifiers mods; const char* down; };
+    const Press presses[] = {
+        {3, 2, Qt::MiddleButton, Qt::NoModifier, "Down 4/0"},
+        {0, 3, Qt::MiddleButton, Qt::NoModifier, "Down 4/0"},
+        {2, 0, Qt::LeftButton, Qt::ShiftModifier, "Down 1/1"},
+        {0, 1, Qt::RightButton, Qt::ShiftModifier, "Down 2/1"},
+        {1, 3, Qt::RightButton, Qt::NoModifier, "Down 2/0"},
+    };
+    for (const Press& p : presses) {
+        f->log.clear();
+        f->downAt = {-1, -1};
+        forms::testing::clickCell(g(), p.row, p.col, p.button, p.mods);
+        ASSERT_FALSE(f->log.isEmpty()) << p.row << "," << p.col;
+        EXPECT_EQ(f->log.front(), p.down) << p.row << "," << p.col;
+        const QPoint centre = g().cellRect(p.row, p.col).center();
+        EXPECT_EQ(f->downAt, std::make_pair(forms::twips(centre.x()), forms::twips(centre.y())))
+            << p.row << "," << p.col;
+        EXPECT_EQ(g().RowSel(), 4) << "the selection stays";
+    }
     // Keys move the current cell as the user's change.
     f->log.clear();
     g().setRow(1);
