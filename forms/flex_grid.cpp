@@ -141,7 +141,7 @@ int FlexGrid::Cols() const { return model_.cols(); }
 
 void FlexGrid::setRows(int n)
 {
-    if (n < 1) throw FormsError(30010, QStringLiteral("Invalid Row value"));
+    if (n < 1) invalidRow();
     model_.resize(n, model_.cols());
     setRowHidden(0, true);
     row_ = std::min(row_, n - 1);

@@ -112,6 +112,7 @@ TEST_F(GridTest, OutOfRangeValuesRaiseTheirNumbers)
         {"setRow(-1)", [&] { grid.setRow(-1); }, 30009},
         {"setRowSel(4)", [&] { grid.setRowSel(4); }, 30009},
         {"setTopRow(-1)", [&] { grid.setTopRow(-1); }, 30009},
+        {"setRows(0)", [&] { grid.setRows(0); }, 30009},
         {"setCol(3)", [&] { grid.setCol(3); }, 30010},
         {"setColSel(-1)", [&] { grid.setColSel(-1); }, 30010},
         {"setCols(0)", [&] { grid.setCols(0); }, 30010},
