@@ -1,4 +1,5 @@
-// FlexGrid: texts, Clip, current cell and selection, TopRow, widths, events.
+// FlexGrid and its model: texts, Clip, current cell and selection, TopRow, widths, events.
+#include "forms/flex_grid_model.h"
 #include "forms/layer.h"
 #include "forms/testing/form_test.h"
 #include "support/qt_print.h"
@@ -314,6 +315,54 @@ TEST_F(GridTest, AlignmentsOfFixedAndOtherCells)
     EXPECT_EQ(align(1, 1), Qt::AlignRight | Qt::AlignVCenter);
     g().setTextMatrix(1, 1, "件数＝3");
     EXPECT_EQ(align(1, 1), Qt::AlignLeft | Qt::AlignVCenter);
+}
+
+TEST(GridModelTest, AlignmentOfEachValue)
+{
+    using forms::FlexGridModel;
+    struct Case { int a; const char* text; Qt::Alignment want; };
+    const Case cases[] = {
+        {0, "x", Qt::AlignLeft | Qt::AlignTop},
+        {1, "1", Qt::AlignLeft | Qt::AlignVCenter},
+        {2, "x", Qt::AlignLeft | Qt::AlignBottom},
+        {3, "x", Qt::AlignHCenter | Qt::AlignTop},
+        {4, "1", Qt::AlignHCenter | Qt::AlignVCenter},
+        {5, "x", Qt::AlignHCenter | Qt::AlignBottom},
+        {6, "x", Qt::AlignRight | Qt::AlignTop},
+        {7, "x", Qt::AlignRight | Qt::AlignVCenter},
+        {8, "x", Qt::AlignRight | Qt::AlignBottom},
+        {9, " -1,234.5 ", Qt::AlignRight | Qt::AlignVCenter},
+        {9, "1.2.3", Qt::AlignLeft | Qt::AlignVCenter},
+        {9, "", Qt::AlignLeft | Qt::AlignVCenter},
+        {-1, "12", Qt::AlignRight | Qt::AlignVCenter},   // out of range: general
+        {10, "合計", Qt::AlignLeft | Qt::AlignVCenter},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(FlexGridModel::alignmentOf(c.a, QString::fromUtf8(c.text)), c.want) << c.a << " " << c.text;
+}
+
+TEST(GridModelTest, ResizeKeepsTextsAndAlignments)
+{
+    forms::FlexGridModel m;
+    m.resize(3, 2);
+    m.setCell(2, 1, "2.1");
+    m.setCell(0, 0, "head");
+    m.setColAlignment(1, 7);
+    m.resize(3, 4);                    // columns added after the kept ones
+    EXPECT_EQ(m.cell(2, 1), "2.1");
+    EXPECT_EQ(m.cell(2, 3), "");
+    EXPECT_EQ(m.colAlignment(1), 7);
+    EXPECT_EQ(m.colAlignment(3), 9);   // new columns: general
+    m.resize(2, 1);                    // cut rows and columns
+    EXPECT_EQ(m.rowCount(), 2);
+    EXPECT_EQ(m.columnCount(), 1);
+    EXPECT_EQ(m.cell(0, 0), "head");
+    EXPECT_EQ(m.cell(2, 1), "");       // outside reads as empty
+    m.resize(3, 2);
+    EXPECT_EQ(m.cell(2, 1), "");       // cut texts do not come back
+    m.clearTexts();
+    EXPECT_EQ(m.cell(0, 0), "");
+    EXPECT_EQ(m.colAlignment(1), 9);   // the cut column's alignment went with it
 }
 
 TEST_F(GridTest, ClearRowsAndColsKeepTexts)
