@@ -222,17 +222,20 @@ void FlexGrid::setRow(int r)
 {
     checkRowValue(r);
     row_ = r;
-    rowSel_ = r;
-    colSel_ = col_;
-    refresh();
+    collapseSelection();
 }
 
 void FlexGrid::setCol(int c)
 {
     checkColValue(c);
     col_ = c;
-    colSel_ = c;
+    collapseSelection();
+}
+
+void FlexGrid::collapseSelection()
+{
     rowSel_ = row_;
+    colSel_ = col_;
     refresh();
 }
 

@@ -113,6 +113,7 @@ private:
     void checkColValue(int c) const;
     // Takes the focus and raises MouseDown for a press at p (widget pixels); the button's number.
     int mouseDown(const QMouseEvent& e, const QPoint& p);
+    void collapseSelection();   // onto the current cell
     void applySize();
     void applyTopRow();
     void startWithWholeCells();
