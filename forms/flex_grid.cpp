@@ -80,6 +80,10 @@ public:
     }
 };
 
+[[noreturn]] void outOfRange() { throw FormsError(381, QStringLiteral("Subscript out of range")); }
+[[noreturn]] void invalidRow() { throw FormsError(30009, QStringLiteral("Invalid Row value")); }
+[[noreturn]] void invalidCol() { throw FormsError(30010, QStringLiteral("Invalid Col value")); }
+
 // One for all grids, built on first use.
 QStyle* headingStyle()
 {
@@ -137,7 +141,7 @@ int FlexGrid::Cols() const { return model_.cols(); }
 
 void FlexGrid::setRows(int n)
 {
-    if (n < 1) throw FormsError(30010, QStringLiteral("Invalid Row value"));
+    if (n < 1) invalidRow();
     model_.resize(n, model_.cols());
     setRowHidden(0, true);
     row_ = std::min(row_, n - 1);
@@ -148,7 +152,7 @@ void FlexGrid::setRows(int n)
 
 void FlexGrid::setCols(int n)
 {
-    if (n < 1) throw FormsError(30010, QStringLiteral("Invalid Col value"));
+    if (n < 1) invalidCol();
     model_.resize(model_.rows(), n);
     colWidthTw_.resize(size_t(n), 960);
     col_ = std::min(col_, n - 1);
@@ -195,38 +199,56 @@ QString FlexGrid::cellToolTip(int r, int c) const
 
 void FlexGrid::checkCell(int r, int c) const
 {
-    if (r < 0 || r >= model_.rows() || c < 0 || c >= model_.cols())
-        throw FormsError(381, QStringLiteral("Subscript out of range"));
+    if (r < 0 || r >= model_.rows()) outOfRange();
+    checkColumn(c);
+}
+
+void FlexGrid::checkColumn(int c) const
+{
+    if (c < 0 || c >= model_.cols()) outOfRange();
+}
+
+void FlexGrid::checkRowValue(int r) const
+{
+    if (r < 0 || r >= model_.rows()) invalidRow();
+}
+
+void FlexGrid::checkColValue(int c) const
+{
+    if (c < 0 || c >= model_.cols()) invalidCol();
 }
 
 void FlexGrid::setRow(int r)
 {
-    if (r < 0 || r >= model_.rows()) throw FormsError(30009, QStringLiteral("Invalid Row value"));
+    checkRowValue(r);
     row_ = r;
-    rowSel_ = r;
-    colSel_ = col_;
-    refresh();
+    collapseSelection();
 }
 
 void FlexGrid::setCol(int c)
 {
-    if (c < 0 || c >= model_.cols()) throw FormsError(30010, QStringLiteral("Invalid Col value"));
+    checkColValue(c);
     col_ = c;
-    colSel_ = c;
+    collapseSelection();
+}
+
+void FlexGrid::collapseSelection()
+{
     rowSel_ = row_;
+    colSel_ = col_;
     refresh();
 }
 
 void FlexGrid::setRowSel(int r)
 {
-    if (r < 0 || r >= model_.rows()) throw FormsError(30009, QStringLiteral("Invalid Row value"));
+    checkRowValue(r);
     rowSel_ = r;
     refresh();
 }
 
 void FlexGrid::setColSel(int c)
 {
-    if (c < 0 || c >= model_.cols()) throw FormsError(30010, QStringLiteral("Invalid Col value"));
+    checkColValue(c);
     colSel_ = c;
     refresh();
 }
@@ -247,7 +269,7 @@ int FlexGrid::maxTopRow() const
 
 void FlexGrid::setTopRow(int r)
 {
-    if (r < 0 || r >= model_.rows()) throw FormsError(30009, QStringLiteral("Invalid Row value"));
+    checkRowValue(r);
     topRow_ = std::clamp(r, 1, maxTopRow());
     applyTopRow();
 }
@@ -348,14 +370,14 @@ void FlexGrid::Clear()
 
 void FlexGrid::setColWidth(int c, double tw)
 {
-    if (c < 0 || c >= model_.cols()) throw FormsError(381, QStringLiteral("Subscript out of range"));
+    checkColumn(c);
     colWidthTw_[size_t(c)] = std::max(0.0, tw);
     applySize();
 }
 
 double FlexGrid::ColWidth(int c) const
 {
-    if (c < 0 || c >= model_.cols()) throw FormsError(381, QStringLiteral("Subscript out of range"));
+    checkColumn(c);
     return colWidthTw_[size_t(c)];
 }
 
@@ -370,13 +392,13 @@ void FlexGrid::setRowHeight(double tw)
 
 void FlexGrid::setColAlignment(int c, int a)
 {
-    if (c < 0 || c >= model_.cols()) throw FormsError(381, QStringLiteral("Subscript out of range"));
+    checkColumn(c);
     model_.setColAlignment(c, a);
 }
 
 void FlexGrid::setFixedAlignment(int c, int a)
 {
-    if (c < 0 || c >= model_.cols()) throw FormsError(381, QStringLiteral("Subscript out of range"));
+    checkColumn(c);
     model_.setFixedAlignment(c, a);
     if (c == 0) updateGeometries();
 }
@@ -440,17 +462,23 @@ void FlexGrid::userSelect(int r, int c, bool extend)
     if (!std::equal(before, before + 4, after)) fire(SelChange);
 }
 
-void FlexGrid::mousePressEvent(QMouseEvent* e)
+int FlexGrid::mouseDown(const QMouseEvent& e, const QPoint& p)
 {
-    const QPoint p = viewport()->mapTo(this, e->position().toPoint());
-    const int button = e->button() == Qt::LeftButton ? 1 : e->button() == Qt::RightButton ? 2
-                     : e->button() == Qt::MiddleButton ? 4 : 0;
-    if (!isEnabled()) return;
+    const int button = e.button() == Qt::LeftButton ? 1 : e.button() == Qt::RightButton ? 2
+                     : e.button() == Qt::MiddleButton ? 4 : 0;
     setFocus(Qt::MouseFocusReason);
     if (MouseDown) {
-        const int shift = vk::shiftState(e->modifiers());
+        const int shift = vk::shiftState(e.modifiers());
         fire([&] { MouseDown(button, shift, twips(p.x()), twips(p.y())); });
     }
+    return button;
+}
+
+void FlexGrid::mousePressEvent(QMouseEvent* e)
+{
+    if (!isEnabled()) return;
+    const QPoint p = viewport()->mapTo(this, e->position().toPoint());
+    const int button = mouseDown(*e, p);
     int r = -1, c = -1;
     if (button == 1 && cellAt(p, r, c) && r > 0 && c > 0) {
         userSelect(r, c, e->modifiers().testFlag(Qt::ShiftModifier));
@@ -512,14 +540,7 @@ bool FlexGrid::eventFilter(QObject* o, QEvent* e)
     if (!isEnabled()) return true;
     if (e->type() == QEvent::MouseButtonPress) {
         // Fixed cells take the mouse but do not move the selection.
-        const QPoint p = static_cast<QWidget*>(o)->mapTo(this, m->position().toPoint());
-        const int button = m->button() == Qt::LeftButton ? 1 : m->button() == Qt::RightButton ? 2
-                         : m->button() == Qt::MiddleButton ? 4 : 0;
-        setFocus(Qt::MouseFocusReason);
-        if (MouseDown) {
-            const int shift = vk::shiftState(m->modifiers());
-            fire([&] { MouseDown(button, shift, twips(p.x()), twips(p.y())); });
-        }
+        mouseDown(*m, static_cast<QWidget*>(o)->mapTo(this, m->position().toPoint()));
     } else if (e->type() == QEvent::MouseButtonRelease && m->button() == Qt::LeftButton) {
         fire(Click);
     }

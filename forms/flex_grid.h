@@ -8,9 +8,9 @@
 #pragma once
 
 #include "forms/control.h"
+#include "forms/flex_grid_model.h"
 #include "forms/units.h"
 
-#include <QAbstractTableModel>
 #include <QTableView>
 #include <QString>
 #include <functional>
@@ -19,35 +19,6 @@
 class QLabel;
 
 namespace forms {
-
-class FlexGridModel : public QAbstractTableModel {
-    Q_OBJECT
-public:
-    explicit FlexGridModel(QObject* parent = nullptr);
-    int rowCount(const QModelIndex& p = QModelIndex()) const override;
-    int columnCount(const QModelIndex& p = QModelIndex()) const override;
-    QVariant data(const QModelIndex& i, int role) const override;
-    QVariant headerData(int section, Qt::Orientation o, int role) const override;
-
-    void resize(int rows, int cols);
-    const QString& cell(int r, int c) const;
-    void setCell(int r, int c, const QString& t);
-    void clearTexts();
-    void setColAlignment(int c, int a);
-    void setFixedAlignment(int c, int a);
-    int colAlignment(int c) const;
-    int fixedAlignment(int c) const;
-    int rows() const { return rows_; }
-    int cols() const { return cols_; }
-    // Alignment 0-9 as Qt flags; 9 (general) puts a number right, other texts left.
-    static Qt::Alignment alignmentOf(int a, const QString& text);
-
-private:
-    Qt::Alignment alignmentFor(int r, int c) const;
-    int rows_ = 0, cols_ = 0;
-    std::vector<QString> cells_;
-    std::vector<int> colAlign_, fixedAlign_;
-};
 
 class FlexGrid : public QTableView, public ControlCore {
     Q_OBJECT
@@ -135,7 +106,14 @@ protected:
 
 private:
     friend class FlexGridDelegate;
+    // Subscripts out of range throw 381; a Row or Col value out of range 30009 / 30010.
     void checkCell(int r, int c) const;
+    void checkColumn(int c) const;
+    void checkRowValue(int r) const;
+    void checkColValue(int c) const;
+    // Takes the focus and raises MouseDown for a press at p (widget pixels); the button's number.
+    int mouseDown(const QMouseEvent& e, const QPoint& p);
+    void collapseSelection();   // onto the current cell
     void applySize();
     void applyTopRow();
     void startWithWholeCells();

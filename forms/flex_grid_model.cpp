@@ -1,5 +1,4 @@
-// FlexGridModel: the texts and alignments of a FlexGrid's cells.
-#include "forms/flex_grid.h"
+#include "forms/flex_grid_model.h"
 
 #include <algorithm>
 #include <utility>

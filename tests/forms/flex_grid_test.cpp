@@ -1,4 +1,5 @@
-// FlexGrid: texts, Clip, current cell and selection, TopRow, widths, events.
+// FlexGrid and its model: texts, Clip, current cell and selection, TopRow, widths, events.
+#include "forms/flex_grid_model.h"
 #include "forms/layer.h"
 #include "forms/testing/form_test.h"
 #include "support/qt_print.h"
@@ -9,6 +10,7 @@
 #include <QWheelEvent>
 
 #include <functional>
+#include <utility>
 
 namespace {
 
@@ -24,10 +26,14 @@ public:
         G.setCols(3);
         G.SelChange = [this] { log << QStringLiteral("Sel %1,%2-%3,%4").arg(G.Row()).arg(G.Col()).arg(G.RowSel()).arg(G.ColSel()); };
         G.Click = [this] { log << "Click"; };
-        G.MouseDown = [this](int b, int s, double, double) { log << QStringLiteral("Down %1/%2").arg(b).arg(s); };
+        G.MouseDown = [this](int b, int s, double x, double y) {
+            log << QStringLiteral("Down %1/%2").arg(b).arg(s);
+            downAt = {x, y};
+        };
     }
     forms::FlexGrid G{this, "G"};
     QStringList log;
+    std::pair<double, double> downAt{-1, -1};   // X, Y of the last MouseDown
 };
 
 class GridTest : public forms::testing::SingleFormTest<GridForm> {
@@ -97,6 +103,46 @@ TEST_F(GridTest, SettingRowOrColCollapsesTheSelection)
     EXPECT_THROW(g().TextMatrix(0, 4), forms::FormsError);
 }
 
+TEST_F(GridTest, OutOfRangeValuesRaiseTheirNumbers)
+{
+    fill(4, 3);
+    forms::FlexGrid& grid = g();
+    struct Case { const char* what; std::function<void()> call; int number; };
+    const Case cases[] = {
+        {"setRow(4)", [&] { grid.setRow(4); }, 30009},
+        {"setRow(-1)", [&] { grid.setRow(-1); }, 30009},
+        {"setRowSel(4)", [&] { grid.setRowSel(4); }, 30009},
+        {"setTopRow(-1)", [&] { grid.setTopRow(-1); }, 30009},
+        {"setRows(0)", [&] { grid.setRows(0); }, 30009},
+        {"setCol(3)", [&] { grid.setCol(3); }, 30010},
+        {"setColSel(-1)", [&] { grid.setColSel(-1); }, 30010},
+        {"setCols(0)", [&] { grid.setCols(0); }, 30010},
+        {"TextMatrix(4, 0)", [&] { grid.TextMatrix(4, 0); }, 381},
+        {"setTextMatrix(0, 3)", [&] { grid.setTextMatrix(0, 3, "x"); }, 381},
+        {"setColWidth(3)", [&] { grid.setColWidth(3, 100); }, 381},
+        {"ColWidth(-1)", [&] { grid.ColWidth(-1); }, 381},
+        {"setColAlignment(3)", [&] { grid.setColAlignment(3, 4); }, 381},
+        {"setFixedAlignment(-1)", [&] { grid.setFixedAlignment(-1, 4); }, 381},
+    };
+    for (const Case& c : cases) {
+        int number = 0;
+        try {
+            c.call();
+        } catch (const forms::FormsError& e) {
+            number = e.Number();
+        }
+        EXPECT_EQ(number, c.number) << c.what;
+    }
+    // The last index of each is in range; nothing moved.
+    grid.setRow(3);
+    grid.setCol(2);
+    grid.setColWidth(2, 600);
+    EXPECT_EQ(grid.ColWidth(2), 600);
+    EXPECT_EQ(grid.Rows(), 4);
+    EXPECT_EQ(grid.Cols(), 3);
+    EXPECT_EQ(grid.TextMatrix(3, 2), "3.2");
+}
+
 TEST_F(GridTest, UserSelectionRaisesEventsInOrder)
 {
     fill(5, 4);
@@ -118,6 +164,27 @@ TEST_F(GridTest, UserSelectionRaisesEventsInOrder)
     forms::testing::clickCell(g(), 0, 2, Qt::RightButton);
     forms::testing::clickCell(g(), 0, 0);
     EXPECT_EQ(f->log, QStringList({"Down 2/0", "Down 1/0", "Click"}));
+    // Middle button and Shift, on a data cell, the heading row and the fixed
+    // column: button 4 and the pressed point in the grid's twips.
+    struct Press { int row, col; Qt::MouseButton button; Qt::KeyboardModifiers mods; const char* down; };
+    const Press presses[] = {
+        {3, 2, Qt::MiddleButton, Qt::NoModifier, "Down 4/0"},
+        {0, 3, Qt::MiddleButton, Qt::NoModifier, "Down 4/0"},
+        {2, 0, Qt::LeftButton, Qt::ShiftModifier, "Down 1/1"},
+        {0, 1, Qt::RightButton, Qt::ShiftModifier, "Down 2/1"},
+        {1, 3, Qt::RightButton, Qt::NoModifier, "Down 2/0"},
+    };
+    for (const Press& p : presses) {
+        f->log.clear();
+        f->downAt = {-1, -1};
+        forms::testing::clickCell(g(), p.row, p.col, p.button, p.mods);
+        ASSERT_FALSE(f->log.isEmpty()) << p.row << "," << p.col;
+        EXPECT_EQ(f->log.front(), p.down) << p.row << "," << p.col;
+        const QPoint centre = g().cellRect(p.row, p.col).center();
+        EXPECT_EQ(f->downAt, std::make_pair(forms::twips(centre.x()), forms::twips(centre.y())))
+            << p.row << "," << p.col;
+        EXPECT_EQ(g().RowSel(), 4) << "the selection stays";
+    }
     // Keys move the current cell as the user's change.
     f->log.clear();
     g().setRow(1);
@@ -248,6 +315,54 @@ TEST_F(GridTest, AlignmentsOfFixedAndOtherCells)
     EXPECT_EQ(align(1, 1), Qt::AlignRight | Qt::AlignVCenter);
     g().setTextMatrix(1, 1, "件数＝3");
     EXPECT_EQ(align(1, 1), Qt::AlignLeft | Qt::AlignVCenter);
+}
+
+TEST(GridModelTest, AlignmentOfEachValue)
+{
+    using forms::FlexGridModel;
+    struct Case { int a; const char* text; Qt::Alignment want; };
+    const Case cases[] = {
+        {0, "x", Qt::AlignLeft | Qt::AlignTop},
+        {1, "1", Qt::AlignLeft | Qt::AlignVCenter},
+        {2, "x", Qt::AlignLeft | Qt::AlignBottom},
+        {3, "x", Qt::AlignHCenter | Qt::AlignTop},
+        {4, "1", Qt::AlignHCenter | Qt::AlignVCenter},
+        {5, "x", Qt::AlignHCenter | Qt::AlignBottom},
+        {6, "x", Qt::AlignRight | Qt::AlignTop},
+        {7, "x", Qt::AlignRight | Qt::AlignVCenter},
+        {8, "x", Qt::AlignRight | Qt::AlignBottom},
+        {9, " -1,234.5 ", Qt::AlignRight | Qt::AlignVCenter},
+        {9, "1.2.3", Qt::AlignLeft | Qt::AlignVCenter},
+        {9, "", Qt::AlignLeft | Qt::AlignVCenter},
+        {-1, "12", Qt::AlignRight | Qt::AlignVCenter},   // out of range: general
+        {10, "合計", Qt::AlignLeft | Qt::AlignVCenter},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(FlexGridModel::alignmentOf(c.a, QString::fromUtf8(c.text)), c.want) << c.a << " " << c.text;
+}
+
+TEST(GridModelTest, ResizeKeepsTextsAndAlignments)
+{
+    forms::FlexGridModel m;
+    m.resize(3, 2);
+    m.setCell(2, 1, "2.1");
+    m.setCell(0, 0, "head");
+    m.setColAlignment(1, 7);
+    m.resize(3, 4);                    // columns added after the kept ones
+    EXPECT_EQ(m.cell(2, 1), "2.1");
+    EXPECT_EQ(m.cell(2, 3), "");
+    EXPECT_EQ(m.colAlignment(1), 7);
+    EXPECT_EQ(m.colAlignment(3), 9);   // new columns: general
+    m.resize(2, 1);                    // cut rows and columns
+    EXPECT_EQ(m.rowCount(), 2);
+    EXPECT_EQ(m.columnCount(), 1);
+    EXPECT_EQ(m.cell(0, 0), "head");
+    EXPECT_EQ(m.cell(2, 1), "");       // outside reads as empty
+    m.resize(3, 2);
+    EXPECT_EQ(m.cell(2, 1), "");       // cut texts do not come back
+    m.clearTexts();
+    EXPECT_EQ(m.cell(0, 0), "");
+    EXPECT_EQ(m.colAlignment(1), 9);   // the cut column's alignment went with it
 }
 
 TEST_F(GridTest, ClearRowsAndColsKeepTexts)
