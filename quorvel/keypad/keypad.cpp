@@ -78,6 +78,15 @@ void Keypad::resultAsEntry()
     setPointFlag();
 }
 
+KeyOutcome Keypad::resultShown(double result, const char* pending)
+{
+    if (!takeResult(result))
+        return kNothing;
+    KI = pending;
+    resultAsEntry();
+    return kFocus;
+}
+
 void Keypad::EEE()
 {
     if (!cutPlain(NUM)) {
@@ -300,11 +309,7 @@ KeyOutcome Keypad::percent()
         result = x;
     if (!std::isfinite(result))
         return fail();
-    if (!takeResult(result))
-        return kNothing;
-    KI = "=";
-    resultAsEntry();
-    return kFocus;
+    return resultShown(result, "=");
 }
 
 KeyOutcome Keypad::root()
@@ -314,11 +319,7 @@ KeyOutcome Keypad::root()
     const double x = entryValue();
     if (x < 0)
         return fail();
-    if (!takeResult(std::sqrt(x)))
-        return kNothing;
-    KI = "RT";
-    resultAsEntry();
-    return kFocus;
+    return resultShown(std::sqrt(x), "RT");
 }
 
 KeyOutcome Keypad::memoryAdd(int sign)

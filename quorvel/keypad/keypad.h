@@ -91,6 +91,9 @@ private:
     bool takeResult(double result);
     // The shown result becomes the entry, as after "＝".
     void resultAsEntry();
+    // takeResult, then, unless it overflowed, `pending` becomes KI and the
+    // result the entry ("％", "√").
+    KeyOutcome resultShown(double result, const char* pending);
 };
 
 // The keypad button (1..31, as CommandN) that a key code of the keyboard box
